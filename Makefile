@@ -1,0 +1,48 @@
+# The two everyday commands: `make demo` runs the main job on the demo score,
+# `make test` builds all three configurations and runs every test suite.
+# Each installs what is missing first (scripts/install-deps.sh).
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD := build
+
+.PHONY: all deps demo test native asan win32 win64 test-native test-asan test-windows test-wine fuzz-smoke bench clean
+
+all: native
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/%/build.ninja:
+	cmake --preset $* >/dev/null
+
+native asan win32 win64: %: deps $(BUILD)/%/build.ninja
+	cmake --build $(BUILD)/$@ -j $(JOBS)
+
+demo: native
+	@scripts/demo.sh $(BUILD)/native
+
+test-native: native
+	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
+
+test-asan: asan
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(BUILD)/asan --output-on-failure -j $(JOBS)
+
+test-windows: win32 win64
+	scripts/check-exports.sh $(BUILD)/win32/bin/lexora.dll i386
+	scripts/check-exports.sh $(BUILD)/win64/bin/lexora.dll x86-64
+
+test-wine: win64
+	scripts/run-wine-tests.sh $(BUILD)/win64/bin
+
+fuzz-smoke: deps
+	@if [ -x scripts/fuzz-smoke.sh ]; then scripts/fuzz-smoke.sh $(BUILD)/fuzz; fi
+
+bench: deps $(BUILD)/bench/build.ninja
+	cmake --build $(BUILD)/bench -j $(JOBS)
+	@for b in $(BUILD)/bench/bench/*_bench; do echo "== $$b"; $$b; done
+
+test: test-windows test-wine test-asan fuzz-smoke test-native
+
+clean:
+	rm -rf $(BUILD)
