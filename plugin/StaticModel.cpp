@@ -1,0 +1,8 @@
+// Anchors the second base's virtual table in one object file.
+#include "plugin/StaticModel.h"
+
+namespace tavrel {
+
+StaticModel::~StaticModel() = default;
+
+}  // namespace tavrel

@@ -1,0 +1,151 @@
+// The plug-in model: its answers to the shell, get-or-create, Attach with
+// the library's strings, and the localized-string lookups.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "plugin/Library.h"
+#include "plugin/Model.h"
+#include "tests/plugin/ShellFixture.h"
+#include "tests/text/Printers.h"
+#include "text/UniversalString.h"
+
+namespace {
+
+using lexora_test::ShellTest;
+using tavrel::Model;
+using tavrel::UniversalString;
+
+// The smallest concrete model: only what the interface leaves pure.
+class BareModel : public ModelInterface {
+  public:
+    std::uint32_t Version(std::uint32_t) override { return 0; }
+    std::uint32_t Init(std::uint32_t, std::uint32_t) override { return 0; }
+    std::uint32_t Invoke(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {
+        return 0;
+    }
+    void Terminate(std::uint32_t) override {}
+    std::uint32_t GetMenuStatus(std::int16_t) override { return 0; }
+    void Attach(tavrel::platform::ModuleHandle) override {}
+    tavrel::platform::ModuleHandle ModuleHandle() const override { return nullptr; }
+    std::uint32_t HostValue() const override { return 0; }
+};
+
+TEST(ModelInterfaceTest, TheInterfacesOwnAnswers) {
+    BareModel bare;
+    ModelInterface& model = bare;
+    EXPECT_EQ(0u, model.Reserved(1, 2, 3));
+    EXPECT_EQ(0u, model.Enumerate(1, 2, 3));
+    EXPECT_EQ(nullptr, model.FindEntry("lexo-messages", "undo-item", nullptr));
+    UniversalString out("previous");
+    out.style().size = 12;
+    out.setStyle(out.style());
+    EXPECT_EQ(&out, &model.GetString(out, "lexo-messages", "undo-item", nullptr));
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(out.styleSet());
+}
+
+TEST_F(ShellTest, TheModelsAnswersToTheShell) {
+    Model model;
+    ModelInterface& shell = model;
+    EXPECT_EQ(0x11000000u, shell.Version(0xCAFE));
+    EXPECT_EQ(0xCAFEu, shell.HostValue());
+    EXPECT_EQ(0x11000000u, shell.Version(7));
+    EXPECT_EQ(7u, shell.HostValue());
+    EXPECT_EQ(1u, shell.Init(5, 6));
+    EXPECT_EQ(0u, shell.Reserved(1, 2, 3));
+    EXPECT_EQ(1u, shell.Enumerate(1, 2, 3));
+    EXPECT_EQ(1u, shell.Invoke(1, 2, 3, 4));
+    for (std::int16_t index : {std::int16_t(-32768), std::int16_t(-1), std::int16_t(0),
+                               std::int16_t(1), std::int16_t(32767)}) {
+        EXPECT_EQ(1u, shell.GetMenuStatus(index)) << index;
+    }
+    shell.Terminate(0);
+}
+
+TEST_F(ShellTest, BeforeAttachThereIsNoModuleAndNoString) {
+    Model model;
+    EXPECT_EQ(nullptr, model.ModuleHandle());
+    EXPECT_EQ(nullptr, model.Strings());
+    EXPECT_EQ(nullptr, model.FindDictionary("lexo-messages"));
+    EXPECT_EQ(nullptr, model.FindEntry("lexo-messages", "undo-item", nullptr));
+    UniversalString out("previous");
+    EXPECT_TRUE(model.GetString(out, "lexo-messages", "undo-item", nullptr).empty());
+}
+
+TEST_F(ShellTest, AttachKeepsTheModuleAndReadsTheLibrarysStrings) {
+    Model model;
+    int moduleStandIn = 0;
+    model.Attach(&moduleStandIn);
+    EXPECT_EQ(&moduleStandIn, model.ModuleHandle());
+    ASSERT_NE(nullptr, model.Strings());
+    EXPECT_NE(nullptr, model.FindDictionary("font-styles"));
+    EXPECT_EQ(nullptr, model.FindDictionary("scripting"));
+    const auto* content = model.FindEntry("lexo-messages", "no-occurrence", nullptr);
+    ASSERT_NE(nullptr, content);
+    EXPECT_EQ("No occurrence found!", content->At(0));
+}
+
+TEST_F(ShellTest, GetStringDecodesUtf8AndResetsTheOutString) {
+    Model model;
+    model.AdoptStrings(lexora_test::StringsFrom(R"(<dictionaries><dictionary name="d">
+        <entry key="plain"><string content="Size "/></entry>
+        <entry key="accents"><string content="Caf&#xE9; &#x2318;"/></entry>
+        <entry key="french"><string language="fr" content="Taille"/></entry>
+      </dictionary></dictionaries>)"));
+    struct Row {
+        int line;
+        const char* key;
+        const char* language;
+        std::u16string expected;
+    };
+    const Row rows[] = {
+        {__LINE__, "plain", nullptr, u"Size "}, {__LINE__, "accents", nullptr, u"Caf\u00E9 \u2318"},
+        {__LINE__, "french", nullptr, u""},     {__LINE__, "french", "fr", u"Taille"},
+        {__LINE__, "missing", nullptr, u""},    {__LINE__, nullptr, nullptr, u""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        UniversalString out("left over");
+        tavrel::StringStyle style;
+        style.size = 24;
+        out.setStyle(style);
+        UniversalString& result = model.GetString(out, "d", row.key, row.language);
+        EXPECT_EQ(&out, &result);
+        EXPECT_EQ(UniversalString(row.expected), out);
+        EXPECT_FALSE(out.styleSet());
+        EXPECT_EQ(tavrel::kUnset16, out.style().size);
+    }
+}
+
+TEST_F(ShellTest, GetOrCreateKeepsOneInstanceUntilDestroyed) {
+    EXPECT_EQ(nullptr, Model::ExistingInstance());
+    Model* first = Model::Instance();
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(first, Model::Instance());
+    EXPECT_EQ(first, Model::ExistingInstance());
+    EXPECT_EQ(nullptr, first->Strings());  // created without strings
+    Model::DestroyInstance();
+    EXPECT_EQ(nullptr, Model::ExistingInstance());
+    Model::DestroyInstance();  // a second time is harmless
+    EXPECT_NE(nullptr, Model::Instance());
+}
+
+TEST_F(ShellTest, LoadingTheLibraryCreatesTheModelWithItsStringsAndUnloadingDestroysIt) {
+    int moduleStandIn = 0;
+    ASSERT_TRUE(tavrel::OnLibraryLoad(&moduleStandIn));
+    Model* model = Model::ExistingInstance();
+    ASSERT_NE(nullptr, model);
+    EXPECT_EQ(&moduleStandIn, model->ModuleHandle());
+    UniversalString text;
+    EXPECT_EQ(UniversalString(u"Lexora ..."),
+              model->GetString(text, "lexo-messages", "menu-item-name", nullptr));
+
+    tavrel::SetEntryPointModel(model);
+    tavrel::OnLibraryUnload();
+    EXPECT_EQ(nullptr, Model::ExistingInstance());
+    EXPECT_EQ(nullptr, tavrel::EntryPointModel());
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+// Loading dictionaries from XML documents in memory and looking strings up:
+// skipped elements, contents versus enumerations, languages and merging.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "strings/Dictionary.h"
+#include "strings/ResourceStrings.h"
+
+namespace {
+
+using resource_string::DefaultLanguage;
+using resource_string::EmptyString;
+using resource_string::ResourceStrings;
+using resource_string::SetDefaultLanguage;
+
+// The default language is process-wide: every test starts and ends with "en".
+class ResourceStringsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SetDefaultLanguage("en"); }
+    void TearDown() override { SetDefaultLanguage("en"); }
+
+    ResourceStrings strings_{nullptr};
+};
+
+const char kDocument[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>
+<dictionaries>
+  <dictionary name="greetings">
+    <entry key="hello">
+      <string language="en" content="Hello"/>
+      <string language="fr" content="Bonjour"/>
+    </entry>
+    <entry key="only-french"><string language="fr" content="Seulement"/></entry>
+    <entry key="colours">
+      <string language="en">
+        <enumeration content="red"/>
+        <enumeration language="fr" content="green"/>
+        <enumeration/>
+        <enumeration content="blue"/>
+      </string>
+    </entry>
+    <entry key="both">
+      <string language="en" content="direct"><enumeration content="listed"/></string>
+    </entry>
+    <entry key="twice">
+      <string language="en" content="first"/>
+      <string language="en" content="second"/>
+    </entry>
+    <entry key="empty-list"><string language="en"/></entry>
+    <entry key="no-language"><string content="implicit"/></entry>
+    <entry key="spaces"><string content=" around &amp; inside "/></entry>
+    <entry key="utf8"><string content="Caf&#xE9; &#x2318; na&#xEF;ve"/></entry>
+    <entry key=""><string content="empty key"/></entry>
+  </dictionary>
+  <dictionary name=""><entry key="hello"><string content="nameless"/></entry></dictionary>
+  <dictionary><entry key="hello"><string content="no name"/></entry></dictionary>
+  <dictionary name="skips">
+    <entry><string content="keyless"/></entry>
+    <entry key="kept"><string content="kept"/></entry>
+  </dictionary>
+</dictionaries>
+)";
+
+TEST_F(ResourceStringsTest, LookupsOfTheTestDocument) {
+    ASSERT_TRUE(strings_.LoadFromText(kDocument));
+    struct Row {
+        int line;
+        const char* dictionary;
+        const char* key;
+        int index;  // -1: the lookup without an index
+        const char* language;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {__LINE__, "greetings", "hello", -1, nullptr, "Hello"},
+        {__LINE__, "greetings", "hello", -1, "en", "Hello"},
+        {__LINE__, "greetings", "hello", -1, "fr", "Bonjour"},
+        {__LINE__, "greetings", "hello", -1, "de", "Hello"},  // falls back to "en"
+        {__LINE__, "greetings", "only-french", -1, nullptr, ""},
+        {__LINE__, "greetings", "only-french", -1, "de", ""},
+        {__LINE__, "greetings", "only-french", -1, "fr", "Seulement"},
+        {__LINE__, "greetings", "missing", -1, nullptr, ""},
+        {__LINE__, "greetings", "Hello", -1, nullptr, ""},  // keys are case-sensitive
+        {__LINE__, "absent", "hello", -1, nullptr, ""},
+        {__LINE__, nullptr, "hello", -1, nullptr, ""},
+        {__LINE__, "greetings", nullptr, -1, nullptr, ""},
+        {__LINE__, "greetings", "colours", -1, nullptr, "red"},
+        {__LINE__, "greetings", "colours", 0, nullptr, "red"},
+        {__LINE__, "greetings", "colours", 1, nullptr, "green"},  // its language is not read
+        {__LINE__, "greetings", "colours", 2, nullptr,
+         "blue"},  // an item without content adds none
+        {__LINE__, "greetings", "colours", 3, nullptr, ""},
+        {__LINE__, "greetings", "colours", 1, "fr", "green"},
+        {__LINE__, "greetings", "both", -1, nullptr, "direct"},
+        {__LINE__, "greetings", "both", 1, nullptr, ""},
+        {__LINE__, "greetings", "twice", -1, nullptr, "first"},
+        {__LINE__, "greetings", "twice", 1, nullptr, "second"},
+        {__LINE__, "greetings", "empty-list", -1, nullptr, ""},
+        {__LINE__, "greetings", "no-language", -1, nullptr, "implicit"},
+        {__LINE__, "greetings", "no-language", -1, "en", "implicit"},
+        {__LINE__, "greetings", "spaces", -1, nullptr, " around & inside "},
+        {__LINE__, "greetings", "utf8", -1, nullptr, "Caf\xC3\xA9 \xE2\x8C\x98 na\xC3\xAFve"},
+        {__LINE__, "greetings", "", -1, nullptr, "empty key"},
+        {__LINE__, "", "hello", -1, nullptr, ""},
+        {__LINE__, "skips", "kept", -1, nullptr, "kept"},
+        {__LINE__, "skips", "", -1, nullptr, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        const std::string& actual =
+            row.index < 0 ? strings_.GetString(row.dictionary, row.key, row.language)
+                          : strings_.GetString(row.dictionary, row.key, row.index, row.language);
+        EXPECT_EQ(row.expected, actual);
+    }
+}
+
+TEST_F(ResourceStringsTest, NamelessDictionariesAndKeylessEntriesAreSkippedWhole) {
+    ASSERT_TRUE(strings_.LoadFromText(kDocument));
+    ASSERT_EQ(2u, strings_.Dictionaries().size());
+    EXPECT_EQ(nullptr, strings_.FindDictionary(""));
+    const auto* skips = strings_.FindDictionary("skips");
+    ASSERT_NE(nullptr, skips);
+    ASSERT_EQ(1u, skips->Entries().size());
+    EXPECT_EQ("kept", skips->Entries().begin()->first);
+    // The nameless dictionaries' "hello" joined no other dictionary.
+    EXPECT_EQ(1u, strings_.GetContent("greetings", "hello")->Count());
+}
+
+TEST_F(ResourceStringsTest, EveryFailedLookupReturnsTheOneSharedEmptyString) {
+    ASSERT_TRUE(strings_.LoadFromText(kDocument));
+    EXPECT_EQ(&EmptyString(), &strings_.GetString("absent", "hello"));
+    EXPECT_EQ(&EmptyString(), &strings_.GetString("greetings", "missing"));
+    EXPECT_EQ(&EmptyString(), &strings_.GetString("greetings", "empty-list"));
+    EXPECT_EQ(&EmptyString(), &strings_.GetString("greetings", "colours", 7));
+    EXPECT_EQ(&EmptyString(), &strings_.GetString("greetings", "colours", -1, nullptr));
+    EXPECT_TRUE(EmptyString().empty());
+}
+
+TEST_F(ResourceStringsTest, ADocumentsDefaultLanguageFilesAndReadsTheStringsWithoutOne) {
+    const char document[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<dictionaries default-language="de">
+  <dictionary name="d">
+    <entry key="k">
+      <string content="Hallo"/>
+      <string language="en" content="Hello"/>
+    </entry>
+    <entry key="english-only"><string language="en" content="English"/></entry>
+  </dictionary>
+</dictionaries>)";
+    ASSERT_TRUE(strings_.LoadFromText(document));
+    EXPECT_EQ("de", DefaultLanguage());
+    ASSERT_NE(nullptr, strings_.FindDictionary("d")->FindEntry("k")->FindContent("de"));
+    EXPECT_EQ("Hallo", strings_.GetString("d", "k"));
+    EXPECT_EQ("Hello", strings_.GetString("d", "k", "en"));
+    EXPECT_EQ("Hallo", strings_.GetString("d", "k", "fr"));  // falls back to "de" now
+    EXPECT_EQ("", strings_.GetString("d", "english-only"));
+    EXPECT_EQ("English", strings_.GetString("d", "english-only", "en"));
+    // A lookup never changes the default language.
+    EXPECT_EQ("de", DefaultLanguage());
+}
+
+TEST_F(ResourceStringsTest, SeveralLoadsMerge) {
+    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
+  <dictionary name="d"><entry key="x"><string content="one"/></entry></dictionary>
+</dictionaries>)"));
+    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
+  <dictionary name="d">
+    <entry key="y"><string content="two"/></entry>
+    <entry key="x"><string content="again"/></entry>
+  </dictionary>
+  <dictionary name="e"><entry key="z"><string content="three"/></entry></dictionary>
+</dictionaries>)"));
+    EXPECT_EQ("one", strings_.GetString("d", "x"));
+    EXPECT_EQ("again", strings_.GetString("d", "x", 1));
+    EXPECT_EQ("two", strings_.GetString("d", "y"));
+    EXPECT_EQ("three", strings_.GetString("e", "z"));
+}
+
+TEST_F(ResourceStringsTest, ADocumentThatFailsChangesNothing) {
+    ASSERT_TRUE(strings_.LoadFromText(
+        R"(<dictionaries><dictionary name="d"><entry key="x"><string content="kept"/></entry>
+           </dictionary></dictionaries>)"));
+    struct Row {
+        int line;
+        std::string document;
+    };
+    const Row rows[] = {
+        {__LINE__, ""},
+        {__LINE__, "not xml at all"},
+        {__LINE__, R"(<strings default-language="fr"><dictionary name="d"/></strings>)"},
+        {__LINE__, R"(<?xml version="1.0"?><!-- only a comment -->)"},
+        // Cut short: the parser fails after having read a part of it.
+        {__LINE__, R"(<dictionaries default-language="fr"><dictionary name="d">
+                      <entry key="y"><string content="partial"/></entry><entry key="z">)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        EXPECT_FALSE(strings_.LoadFromText(row.document));
+        EXPECT_EQ("en", DefaultLanguage());
+        ASSERT_EQ(1u, strings_.Dictionaries().size());
+        EXPECT_EQ(1u, strings_.FindDictionary("d")->Entries().size());
+        EXPECT_EQ("kept", strings_.GetString("d", "x"));
+    }
+}
+
+TEST_F(ResourceStringsTest, OnlyTheBytesGivenAreRead) {
+    const std::string document =
+        R"(<dictionaries><dictionary name="d"><entry key="x"><string content="v"/></entry></dictionary></dictionaries>)";
+    // What follows the resource's bytes in memory is not part of it: here a
+    // second root that would make the document invalid if it were read.
+    const std::string memory = document + "<dictionaries><dictionary name=\"junk\"/>";
+    EXPECT_TRUE(strings_.LoadFromText(std::string(memory.data(), document.size())));
+    EXPECT_EQ("v", strings_.GetString("d", "x"));
+    EXPECT_EQ(nullptr, strings_.FindDictionary("junk"));
+
+    // A zero byte inside the resource ends the document for the parser.
+    ResourceStrings other(nullptr);
+    EXPECT_TRUE(other.LoadFromText(document + std::string(1, '\0') + "<broken"));
+    EXPECT_EQ("v", other.GetString("d", "x"));
+}
+
+TEST_F(ResourceStringsTest, LoadReadsTheModulesXmlResourceByName) {
+    EXPECT_FALSE(strings_.Load("no-such-resource"));
+    EXPECT_FALSE(strings_.Load(nullptr));
+    EXPECT_TRUE(strings_.Dictionaries().empty());
+    EXPECT_TRUE(strings_.Load("strings"));
+    EXPECT_EQ("Lexora", strings_.GetString("lexo-messages", "undo-item"));
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// The shipped string resource: every text the plug-in's features show, read
+// both from the file in the source tree and from the copy built into the
+// library.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "strings/Dictionary.h"
+#include "strings/ResourceStrings.h"
+
+namespace {
+
+using resource_string::ResourceStrings;
+
+std::string ReadSourceFile(const char* relative) {
+    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class StringsResourceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { resource_string::SetDefaultLanguage("en"); }
+    void TearDown() override { resource_string::SetDefaultLanguage("en"); }
+};
+
+struct Text {
+    int line;
+    const char* dictionary;
+    const char* key;
+    const char* text;
+};
+
+const Text kFeatureTexts[] = {
+    {__LINE__, "lexo-messages", "one-occurrence-found", "One occurrence was found and replaced."},
+    {__LINE__, "lexo-messages", "occurrences-found", " occurrences were found and replaced."},
+    {__LINE__, "lexo-messages", "no-occurrence", "No occurrence found!"},
+    {__LINE__, "lexo-messages", "menu-item-name", "Lexora ..."},
+    {__LINE__, "lexo-messages", "undo-item", "Lexora"},
+    {__LINE__, "lexo-messages", "show-options", "Show Options..."},
+    {__LINE__, "lexo-messages", "hide-options", "Hide Options"},
+    {__LINE__, "lexo-messages", "font-name-title", "Font Name"},
+    {__LINE__, "font-styles", "size", "Size "},
+    {__LINE__, "font-styles", "bold", "Bold"},
+    {__LINE__, "font-styles", "italic", "Italic"},
+    {__LINE__, "font-styles", "underline", "Underline"},
+    {__LINE__, "font-styles", "outline", "Outline"},
+    {__LINE__, "font-styles", "shadow", "Shadow"},
+    {__LINE__, "font-styles", "fixed-size", "Fixed Size"},
+    {__LINE__, "font-styles", "hidden", "Hidden"},
+    {__LINE__, "font-styles", "non", "non "},
+    {__LINE__, "font-styles", "no-style", "(no style)"},
+};
+
+void ExpectFeatureTexts(const ResourceStrings& strings) {
+    for (const Text& row : kFeatureTexts) {
+        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key));
+        EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key, "en"));
+        ASSERT_NE(nullptr, strings.GetContent(row.dictionary, row.key));
+        EXPECT_EQ(1u, strings.GetContent(row.dictionary, row.key)->Count());
+    }
+}
+
+TEST_F(StringsResourceTest, TheSourceFileAndTheBuiltInCopyHoldEveryFeatureText) {
+    const std::string xml = ReadSourceFile("resources/strings.xml");
+    ASSERT_FALSE(xml.empty());
+    EXPECT_EQ(0u, xml.rfind(R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>)", 0));
+    ResourceStrings fromFile(nullptr);
+    ASSERT_TRUE(fromFile.LoadFromText(xml));
+    ExpectFeatureTexts(fromFile);
+    ResourceStrings builtIn(nullptr);
+    ASSERT_TRUE(builtIn.Load("strings"));
+    ExpectFeatureTexts(builtIn);
+}
+
+TEST_F(StringsResourceTest, ExactlyTheDictionariesTheFeaturesNeedEveryTextInEnglish) {
+    ResourceStrings strings(nullptr);
+    ASSERT_TRUE(strings.Load("strings"));
+    std::set<std::string> names;
+    for (const auto& [name, dictionary] : strings.Dictionaries()) {
+        names.insert(name);
+        for (const auto& [key, entry] : dictionary.Entries()) {
+            SCOPED_TRACE(name + "/" + key);
+            ASSERT_EQ(1u, entry.Contents().size());
+            EXPECT_NE(nullptr, entry.FindContent("en"));
+        }
+    }
+    EXPECT_EQ((std::set<std::string>{"font-styles", "lexo-messages", "modifier-keys"}), names);
+    EXPECT_EQ(8u, strings.FindDictionary("lexo-messages")->Entries().size());
+    EXPECT_EQ(10u, strings.FindDictionary("font-styles")->Entries().size());
+    EXPECT_EQ(17u, strings.FindDictionary("modifier-keys")->Entries().size());
+    EXPECT_EQ("en", resource_string::DefaultLanguage());
+}
+
+TEST_F(StringsResourceTest, ModifierKeyNamesIncludeTheCommandKeySign) {
+    ResourceStrings strings(nullptr);
+    ASSERT_TRUE(strings.Load("strings"));
+    const Text rows[] = {
+        {__LINE__, "modifier-keys", "ctrl", "Ctrl"},
+        {__LINE__, "modifier-keys", "shift", "Shift"},
+        {__LINE__, "modifier-keys", "alt", "Alt"},
+        {__LINE__, "modifier-keys", "space", "Space"},
+        {__LINE__, "modifier-keys", "left-arrow", "Left Arrow"},
+        {__LINE__, "modifier-keys", "command", "\xE2\x8C\x98"},  // U+2318 in UTF-8
+    };
+    for (const Text& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key));
+    }
+}
+
+TEST_F(StringsResourceTest, TheStyleNameLookupOfFixedFindsNothing) {
+    ResourceStrings strings(nullptr);
+    ASSERT_TRUE(strings.Load("strings"));
+    EXPECT_EQ("", strings.GetString("font-styles", "fixed"));
+    EXPECT_EQ(nullptr, strings.GetContent("font-styles", "fixed"));
+}
+
+}  // namespace
