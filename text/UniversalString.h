@@ -13,12 +13,12 @@ namespace tavrel {
 class DynString;
 
 class UniversalString {
-public:
+  public:
     UniversalString() = default;
     UniversalString(const UniversalString&) = default;
     UniversalString(UniversalString&&) noexcept = default;
     explicit UniversalString(const std::string& utf8);
-    explicit UniversalString(const char* utf8);  // null gives an empty text
+    explicit UniversalString(const char* utf8);      // null gives an empty text
     explicit UniversalString(const char16_t* wide);  // null gives an empty text
     explicit UniversalString(std::u16string text) : text_(std::move(text)) {}
     ~UniversalString() = default;
@@ -42,6 +42,8 @@ public:
     bool fromUtf8(const char* utf8);
     bool fromUtf8(const std::string& utf8);
     // Reset the style, clear styleSet, then the decimal text / the character.
+    // Numbers print in full ("%ld"), so every value that fits 32 bits reads
+    // the same on every build.
     void assignNumber(long value);
     void assignChar(char16_t ch);
 
@@ -74,6 +76,7 @@ public:
     void truncate(std::size_t i);
     bool endsWith(char16_t ch) const;
     // Inclusive range; to = -1 means the last index. Out-of-range gives empty.
+    // The part keeps this string's style.
     UniversalString substring(long from, long to) const;
     // false and no change when index is not below the length.
     bool replaceRange(std::size_t index, std::size_t count, const UniversalString& with);
@@ -103,7 +106,7 @@ public:
     }
     bool styleSet() const { return styleSet_; }
 
-private:
+  private:
     std::u16string text_;
     StringStyle style_;
     bool styleSet_ = false;
