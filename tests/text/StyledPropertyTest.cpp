@@ -1,0 +1,174 @@
+// Seeded property tests of the styled replacement over generated texts:
+// replacing a text by itself keeps what a reader sees, a style-free
+// replacement agrees with the plain ReplaceAll, and every search ends with
+// the position moving forward through the text.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "tests/text/Printers.h"
+#include "text/Options.h"
+#include "text/PlainSearch.h"
+#include "text/StyleCommands.h"
+#include "text/StyledReplace.h"
+#include "text/UniversalString.h"
+
+namespace tavrel {
+namespace {
+
+struct Generator {
+    explicit Generator(unsigned seed) : rng(seed) {}
+
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    std::u16string Number() { return std::u16string(1, static_cast<char16_t>(u'0' + Pick(10))); }
+
+    std::u16string Command() {
+        switch (Pick(5)) {
+            case 0:
+                return u"^size(" + Number() + u"2)";
+            case 1:
+                return u"^nfx(" + Number() + u")";
+            case 2:
+                return Pick(2) ? u"^font(Arial," + Number() + u")" : u"^fontext(Times,1)";
+            case 3:
+                return u"^baseline(-" + Number() + u")";
+            default:
+                return u"^tracking(" + Number() + u")";
+        }
+    }
+    std::u16string Insert() {
+        static const char16_t* const kInserts[] = {u"^page(1)", u"^date(0)", u"^sharp()",
+                                                   u"^title()", u"^filename()"};
+        return kInserts[Pick(5)];
+    }
+    // Letters from a small alphabet so that occurrences are frequent.
+    std::u16string Word(int maxLength, bool allowEmpty) {
+        static const char16_t kLetters[] = u"abAB";
+        std::u16string w;
+        const int n = allowEmpty ? Pick(maxLength + 1) : 1 + Pick(maxLength);
+        for (int i = 0; i < n; ++i) {
+            w += kLetters[Pick(4)];
+        }
+        return w;
+    }
+    std::u16string Text(bool inserts, bool legacy) {
+        std::u16string t;
+        const int parts = Pick(14);
+        for (int i = 0; i < parts; ++i) {
+            const int kind = Pick(10);
+            if (kind < 5) {
+                t += Word(3, false);
+            } else if (kind < 7) {
+                t += Pick(2) ? u" " : u", ";
+            } else if (kind < 9) {
+                t += Command();
+            } else if (inserts) {
+                t += Insert();
+            } else if (legacy) {
+                t += u"^efx(plain)^efx(bold)";
+            }
+        }
+        return t;
+    }
+    StringStyle Filter() {
+        StringStyle f;
+        switch (Pick(4)) {
+            case 0:
+                f.effects = 1;
+                f.effectsMask = 1;
+                break;
+            case 1:
+                f.fontName = "arial";
+                break;
+            case 2:
+                f.size = 12;
+                break;
+            default:
+                break;
+        }
+        return f;
+    }
+    std::uint32_t Options() { return (Pick(2) ? MATCH_CASE : 0u) | (Pick(2) ? WHOLE_WORDS : 0u); }
+
+    std::mt19937 rng;
+};
+
+// Legacy effect commands are left out: one the walk cannot convert is text
+// to the search but not to the plain view, so a letter inside it may match.
+// Case must match, or 'Ba' found for 'bA' would become 'bA'.
+TEST(StyledPropertyTest, ReplacingATextByItselfKeepsThePlainView) {
+    Generator g(20240601);
+    for (int round = 0; round < 3000; ++round) {
+        const std::u16string original = g.Text(true, false);
+        const std::u16string word = g.Word(3, false);
+        UniversalString search(word);
+        search.setStyle(g.Filter());
+        const std::uint32_t options = MATCH_CASE | (g.Options() & WHOLE_WORDS);
+        UniversalString text(original);
+        ReplaceInStyledText(text, search, UniversalString(word), options);
+        ASSERT_EQ(StrippedText(text.text()), StrippedText(original))
+            << "round " << round << " search " << search.toUtf8() << " options " << options
+            << " text " << UniversalString(original).toUtf8();
+    }
+}
+
+TEST(StyledPropertyTest, WithoutStyleFilterOrWholeWordsItAgreesWithPlainReplaceAll) {
+    Generator g(77);
+    for (int round = 0; round < 3000; ++round) {
+        const std::u16string original = g.Text(false, false);
+        const std::u16string search = g.Word(3, false);
+        const std::u16string replacement = g.Word(3, true);
+        const std::uint32_t options = g.Pick(2) ? MATCH_CASE : 0u;
+        UniversalString text(original);
+        const std::uint32_t count = ReplaceInStyledText(text, UniversalString(search),
+                                                        UniversalString(replacement), options);
+        std::u16string plain = StrippedText(original);
+        const std::uint32_t plainCount = ReplaceAll(plain, search, replacement, options);
+        ASSERT_EQ(StrippedText(text.text()), plain)
+            << "round " << round << " text " << UniversalString(original).toUtf8();
+        ASSERT_EQ(count, plainCount) << "round " << round;
+    }
+}
+
+TEST(StyledPropertyTest, EveryCallEndsAndThePositionMovesForward) {
+    Generator g(4242);
+    for (int round = 0; round < 3000; ++round) {
+        UniversalString text(g.Text(true, true));
+        const bool styleOnly = g.Pick(4) == 0;
+        UniversalString search(styleOnly ? u"" : g.Word(2, false));
+        search.setStyle(g.Filter());
+        UniversalString replacement(styleOnly ? u"" : g.Word(4, true));
+        StringStyle style;
+        style.effects = static_cast<std::uint16_t>(g.Pick(4));
+        style.effectsMask = 3;
+        style.size = g.Pick(2) ? 12 : kUnset16;
+        replacement.setStyle(style);
+        const std::uint32_t options = g.Options();
+
+        std::int32_t position = 0;
+        // What is left of the text from the position shrinks with every call,
+        // so a text of n units needs at most n + 1 calls.
+        std::int64_t remaining = static_cast<std::int64_t>(text.length()) + 1;
+        const std::size_t limit = text.length() + 2;
+        std::size_t calls = 0;
+        for (;;) {
+            ASSERT_LT(calls++, limit) << "round " << round;
+            const int result = ReplaceNextStyled(text, search, replacement, position, options);
+            ASSERT_GE(result, -1);
+            ASSERT_LE(result, 1);
+            if (result == 0) {
+                break;
+            }
+            ASSERT_GE(position, -1);
+            const std::int64_t left =
+                position < 0 ? 0 : static_cast<std::int64_t>(text.length()) - position;
+            ASSERT_LT(left, remaining) << "round " << round;
+            ASSERT_GE(left, 0) << "round " << round;
+            remaining = left;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavrel

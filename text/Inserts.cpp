@@ -1,0 +1,220 @@
+// Conversions of caret sequences: symbol inserts to placeholders and back,
+// the shorthands and character codes typed in the search fields, legacy
+// effect groups, and recognising information inserts.
+#include "text/Inserts.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "text/CharClass.h"
+#include "text/Options.h"
+#include "text/PlainSearch.h"
+
+namespace tavrel {
+namespace {
+
+struct Conversion {
+    const char16_t* from;
+    const char16_t* to;
+};
+
+// In the order of conversion: the longer inserts come before those they
+// contain, and the escaped caret last.
+const Conversion kInserts[] = {
+    {u"^dbsharp()", u"\u0017"},  {u"^sharp()", u"\u0014"},       {u"^flat()", u"\u0015"},
+    {u"^natural()", u"\u0016"},  {u"^dbflat()", u"\u0018"},      {u"^copyright()", u"\u001C"},
+    {u"^composer()", u"\u001B"}, {u"^cprsym()", u"\u001D"},      {u"^title()", u"\u0019"},
+    {u"^subtitle()", u"\u0001"}, {u"^description()", u"\u001A"}, {u"^^", u"\u001E"},
+};
+
+const Conversion kShorthands[] = {
+    {u"^l", u"\n\r"},        {u"^p", u"\n\r"},   {u"^t", u"\t"},     {u"^d", u"\u001A"},
+    {u"^S", u"\u0017"},      {u"^s", u"\u0014"}, {u"^#", u"\u0014"}, {u"^b", u"\u0015"},
+    {u"^n", u"\u0016"},      {u"^B", u"\u0018"}, {u"^c", u"\u001C"}, {u"^C", u"\u001B"},
+    {u"^\u00A9", u"\u001D"}, {u"^T", u"\u0019"}, {u"^^", u"\u001E"},
+};
+
+struct LegacyEffect {
+    char16_t first, second;
+    std::uint16_t bit;
+    std::size_t length;  // the whole command, caret to ')'
+};
+
+const LegacyEffect kLegacyEffects[] = {
+    {u'b', u'o', 0x01, 10}, {u'i', u't', 0x02, 12}, {u'u', u'n', 0x04, 15}, {u'o', u'u', 0x08, 13},
+    {u's', u'h', 0x10, 12}, {u's', u't', 0x20, 15}, {u'a', u'b', 0x40, 14}, {u'h', u'i', 0x80, 12},
+};
+constexpr std::size_t kLegacyPlainLength = 11;
+
+bool IsCommand(const std::u16string& t, std::size_t i, char16_t a, char16_t b) {
+    return t[i] == u'^' && t[i + 1] == a && t[i + 2] == b;
+}
+
+const LegacyEffect* FindLegacyEffect(char16_t first, char16_t second) {
+    for (const LegacyEffect& e : kLegacyEffects) {
+        if (e.first == first && e.second == second) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+std::u16string EffectsCommand(unsigned bits) {
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + bits % 10));
+        bits /= 10;
+    } while (bits != 0);
+    return u"^nfx(" + digits + u")";
+}
+
+// A typed code is used only when it names a character that can stand in a
+// score text: 1 to 10 digits, at most 0x7FFFFFFF, low 16 bits not 0.
+bool ReadCharacterCode(const std::u16string& digits, char16_t& ch) {
+    if (digits.empty() || digits.size() > 10) {
+        return false;
+    }
+    std::uint64_t value = 0;
+    for (char16_t d : digits) {
+        value = value * 10 + static_cast<std::uint64_t>(d - u'0');
+    }
+    if (value == 0 || value > 0x7FFFFFFFu || (value & 0xFFFF) == 0) {
+        return false;
+    }
+    ch = static_cast<char16_t>(value & 0xFFFF);
+    return true;
+}
+
+// Every occurrence ReplaceAll can find is a plain substring, so a pattern
+// that is not one leaves the text as it is; looking first spares most texts
+// a full pass per table row.
+void ReplaceEach(std::u16string& text, const char16_t* pattern, const char16_t* replacement) {
+    if (text.find(pattern) != std::u16string::npos) {
+        ReplaceAll(text, pattern, replacement, MATCH_CASE);
+    }
+}
+
+}  // namespace
+
+void EncodeInserts(UniversalString& s) {
+    for (const Conversion& c : kInserts) {
+        ReplaceEach(s.text(), c.from, c.to);
+    }
+}
+
+void DecodeInserts(UniversalString& s) {
+    for (const Conversion& c : kInserts) {
+        ReplaceEach(s.text(), c.to, c.from);
+    }
+}
+
+void ConvertTypedEscapes(UniversalString& s) {
+    if (s.text() == u"^") {
+        return;
+    }
+    for (const Conversion& c : kShorthands) {
+        ReplaceEach(s.text(), c.from, c.to);
+    }
+}
+
+void ConvertCharacterCodes(UniversalString& s) {
+    const std::u16string& t = s.text();
+    std::u16string out;
+    out.reserve(t.size());
+    bool inside = false;
+    bool converted = false;
+    std::size_t open = 0;  // index of the '<' in out
+    for (char16_t c : t) {
+        if (inside && c == u'>') {
+            inside = false;
+            char16_t ch = 0;
+            if (ReadCharacterCode(out.substr(open + 1), ch)) {
+                out.resize(open);
+                out += ch;
+                converted = true;
+                continue;
+            }
+        } else if (inside && !IsDigit(c)) {
+            inside = false;  // no new group starts here, not even at '<'
+        } else if (!inside && c == u'<') {
+            inside = true;
+            open = out.size();
+        }
+        out += c;
+    }
+    if (converted) {
+        s.setText(std::move(out));
+    }
+}
+
+void NormalizeLegacyEffects(UniversalString& s) {
+    // Built into a new text: a converted group only shortens what lies behind
+    // the walk, so the walk's bound on the original text is the same test
+    // as on the changing one, and each character is copied once.
+    const std::u16string& t = s.text();
+    const std::size_t n = t.size();
+    std::u16string out;
+    bool open = false, ended = false, converted = false;
+    std::size_t groupStart = 0;
+    unsigned bits = 0;
+    std::size_t i = 0;
+    while (i + 6 < n) {
+        if (IsCommand(t, i, u'n', u'f')) {
+            break;
+        }
+        std::size_t step = 1;
+        if (IsCommand(t, i, u'e', u'f')) {
+            const LegacyEffect* effect = FindLegacyEffect(t[i + 5], t[i + 6]);
+            if (t[i + 5] == u'p' && t[i + 6] == u'l') {
+                open = true;
+                ended = false;
+                groupStart = out.size();
+                bits = 0;
+                step = kLegacyPlainLength;
+            } else if (!open) {
+                // a legacy command outside a group is left alone
+            } else if (effect != nullptr) {
+                bits |= effect->bit;
+                step = effect->length;
+            } else {
+                ended = true;
+            }
+        } else {
+            ended = true;
+        }
+        if (open && ended) {
+            out.resize(groupStart);
+            out += EffectsCommand(bits);
+            open = ended = false;
+            converted = true;
+            continue;  // the character that ended the group is examined again
+        }
+        step = std::min(step, n - i);
+        out.append(t, i, step);
+        i += step;
+    }
+    if (converted) {
+        out.append(t, i, std::u16string::npos);
+        s.setText(std::move(out));
+    }
+}
+
+bool IsInformationInsertStart(const std::u16string& text, std::size_t i) {
+    static const char16_t* const kGroups[] = {u"con", u"da", u"fd", u"fi", u"pa",
+                                              u"pe",  u"ti", u"to", u"va"};
+    if (i >= text.size() || text[i] != u'^') {
+        return false;
+    }
+    for (const char16_t* group : kGroups) {
+        std::size_t k = 0;
+        while (group[k] != 0 && i + 1 + k < text.size() && text[i + 1 + k] == group[k]) {
+            ++k;
+        }
+        if (group[k] == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tavrel

@@ -1,0 +1,35 @@
+// Conversions of a text's caret sequences: symbol and information inserts to
+// placeholder characters and back, the shorthands and character codes a user
+// types in the search fields, and legacy effect commands to effect commands.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "text/UniversalString.h"
+
+namespace tavrel {
+
+// Each symbol insert (and "^^") becomes its placeholder unit, and back.
+void EncodeInserts(UniversalString& s);
+void DecodeInserts(UniversalString& s);
+
+// Typed shorthands ("^t", "^s", ...) become the units they stand for; a text
+// that is exactly "^" stays as it is.
+void ConvertTypedEscapes(UniversalString& s);
+
+// '<' digits '>' becomes the unit with that code. Codes that are 0, whose low
+// 16 bits are 0, that exceed 0x7FFFFFFF or have more than 10 digits stay as
+// typed: a U+0000 would cut a score text short.
+void ConvertCharacterCodes(UniversalString& s);
+
+// Groups of legacy effect commands that open with the plain command become
+// one "^nfx(bits)" command. The walk ends at the first "^nf".
+void NormalizeLegacyEffects(UniversalString& s);
+
+// True when text[i] is a caret followed by one of the letter groups of an
+// information insert (con, da, fd, fi, pa, pe, ti, to, va). The insert runs
+// through the next ')'.
+bool IsInformationInsertStart(const std::u16string& text, std::size_t i);
+
+}  // namespace tavrel
