@@ -1,0 +1,109 @@
+// Command dispatch, help and the `show` command of notavo-sim.
+#include "sim/Commands.h"
+
+#include <exception>
+#include <iostream>
+
+#include "sim/Document.h"
+#include "sim/ScoreFile.h"
+#include "sim/Show.h"
+
+namespace tavrel::sim {
+namespace {
+
+const char kProgram[] = "notavo-sim";
+
+std::string CommandHelp(const Command& command) {
+    return std::string("  ") + kProgram + " " + command.synopsis + "\n      " + command.summary +
+           "\n";
+}
+
+bool IsHelp(const std::string& word) {
+    return word == "help" || word == "--help" || word == "-h";
+}
+
+}  // namespace
+
+std::string HelpText(const std::vector<Command>& commands) {
+    std::string text = std::string(kProgram) +
+                       ": a stand-in for the Notavo host program. It opens score files\n"
+                       "(JSON files that describe a document's records) and lets the "
+                       "Lexora plug-in\nwork on them as it would in the host.\n\nCommands:\n";
+    for (const Command& command : commands) {
+        text += CommandHelp(command);
+    }
+    text += std::string("  ") + kProgram + " help\n      Show this text.\n";
+    text +=
+        "\nExit status: 0 when the command ran, 2 for a bad command line, a refused\n"
+        "request or a score file that does not load (the message says what to change).\n";
+    return text;
+}
+
+int RunShow(const std::vector<std::string>& args) {
+    std::vector<std::string> paths;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            std::cerr << kProgram << " show: unknown option \"" << arg << "\"\n";
+            return kExitUsage;
+        } else {
+            paths.push_back(arg);
+        }
+    }
+    if (paths.empty()) {
+        std::cerr << kProgram << " show: name at least one score file (" << kProgram
+                  << " show SCORE...)\n";
+        return kExitUsage;
+    }
+    // Every score is read before anything is printed, so a bad one among
+    // several gives its message alone.
+    std::vector<Document> documents(paths.size());
+    bool allLoaded = true;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::string error;
+        if (!LoadScore(paths[i], documents[i], error)) {
+            std::cerr << error << "\n";
+            allLoaded = false;
+        }
+    }
+    if (!allLoaded) {
+        return kExitUsage;
+    }
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::cout << (i > 0 ? "\n" : "") << FormatListing(paths[i], CollectTexts(documents[i]));
+    }
+    return 0;
+}
+
+int RunCommandLine(const std::vector<Command>& commands, const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::cerr << HelpText(commands);
+        return kExitUsage;
+    }
+    if (IsHelp(args[0])) {
+        std::cout << HelpText(commands);
+        return 0;
+    }
+    for (const Command& command : commands) {
+        if (args[0] != command.name) {
+            continue;
+        }
+        if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+            std::cout << CommandHelp(command);
+            return 0;
+        }
+        try {
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const std::exception& e) {
+            std::cerr << kProgram << " " << command.name << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::cerr << kProgram << ": unknown command \"" << args[0] << "\" (try " << kProgram
+              << " help)\n";
+    return kExitUsage;
+}
+
+}  // namespace tavrel::sim

@@ -1,0 +1,323 @@
+// JSON parsing, checking and canonical writing for score files.
+#include "sim/ScoreJson.h"
+
+#include <cstddef>
+#include <set>
+#include <vector>
+
+#include "sim/RecordKinds.h"
+
+namespace tavrel::sim {
+namespace {
+
+// Builds the document like nlohmann's own parser but keeps the place of a
+// failure instead of throwing, so the message can name line and column. It
+// also refuses a member name given twice in one object, which the parser
+// would settle silently by keeping the last (and so drop a record unseen).
+class LocatingSax : public nlohmann::json_sax<Json> {
+  public:
+    explicit LocatingSax(Json& root) : dom_(root, false) {}
+
+    bool null() override { return Value(dom_.null()); }
+    bool boolean(bool v) override { return Value(dom_.boolean(v)); }
+    bool number_integer(number_integer_t v) override { return Value(dom_.number_integer(v)); }
+    bool number_unsigned(number_unsigned_t v) override { return Value(dom_.number_unsigned(v)); }
+    bool number_float(number_float_t v, const string_t& s) override {
+        return Value(dom_.number_float(v, s));
+    }
+    bool string(string_t& v) override { return Value(dom_.string(v)); }
+    bool binary(binary_t& v) override { return Value(dom_.binary(v)); }
+    bool start_object(std::size_t n) override {
+        frames_.push_back(Frame{true, std::string(), 0, {}});
+        return dom_.start_object(n);
+    }
+    bool key(string_t& v) override {
+        frames_.back().key = v;
+        if (!frames_.back().seen.insert(v).second) {
+            duplicate_ = Pointer();
+            return false;
+        }
+        return dom_.key(v);
+    }
+    bool end_object() override { return Ended(dom_.end_object()); }
+    bool start_array(std::size_t n) override {
+        frames_.push_back(Frame{false, std::string(), 0, {}});
+        return dom_.start_array(n);
+    }
+    bool end_array() override { return Ended(dom_.end_array()); }
+    bool parse_error(std::size_t position, const std::string& /*token*/,
+                     const nlohmann::detail::exception& ex) override {
+        failed_ = true;
+        position_ = position;
+        message_ = ex.what();
+        return false;
+    }
+
+    bool failed() const { return failed_; }
+    std::size_t position() const { return position_; }
+    const std::string& message() const { return message_; }
+    // The pointer of a member given twice, or empty.
+    const std::string& duplicate() const { return duplicate_; }
+
+  private:
+    struct Frame {
+        bool object;
+        std::string key;    // the member being read (objects)
+        std::size_t index;  // the element being read (arrays)
+        std::set<std::string> seen;
+    };
+
+    // A complete value moves its array on to the next element.
+    bool Value(bool ok) {
+        if (!frames_.empty() && !frames_.back().object) {
+            ++frames_.back().index;
+        }
+        return ok;
+    }
+    bool Ended(bool ok) {
+        frames_.pop_back();
+        return Value(ok);
+    }
+    std::string Pointer() const {
+        std::string pointer;
+        for (const Frame& frame : frames_) {
+            pointer = frame.object ? Child(pointer, frame.key) : Child(pointer, frame.index);
+        }
+        return pointer;
+    }
+
+    nlohmann::detail::json_sax_dom_parser<Json> dom_;
+    std::vector<Frame> frames_;
+    bool failed_ = false;
+    std::size_t position_ = 0;
+    std::string message_;
+    std::string duplicate_;
+};
+
+// "[json.exception.parse_error.101] parse error at line 2, column 3: what"
+// becomes "what": the place is given in our own form.
+std::string BareMessage(const std::string& what) {
+    std::string text = what;
+    std::size_t bracket = text.find("] ");
+    if (text.rfind("[json.exception.", 0) == 0 && bracket != std::string::npos) {
+        text = text.substr(bracket + 2);
+    }
+    if (text.rfind("parse error", 0) == 0) {
+        std::size_t colon = text.find(": ");
+        if (colon != std::string::npos) {
+            text = text.substr(colon + 2);
+        }
+    }
+    return text;
+}
+
+// Line and column (1-based, columns in characters) of the byte at `index`.
+std::string LineAndColumn(const std::string& text, std::size_t index) {
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < index && i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return std::to_string(line) + ":" + std::to_string(column);
+}
+
+std::string Range(std::uint32_t max) {
+    return "(0 to " + std::to_string(max) + ")";
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+std::string Inline(const Json& value) {
+    if (value.is_object()) {
+        std::string out = "{";
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            out += (it == value.begin() ? "" : ", ") + Json(it.key()).dump() + ": " +
+                   Inline(it.value());
+        }
+        return out + "}";
+    }
+    if (value.is_array()) {
+        std::string out = "[";
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            out += (i == 0 ? "" : ", ") + Inline(value[i]);
+        }
+        return out + "]";
+    }
+    return value.dump();
+}
+
+// Members (or elements) one per line for `levels` levels, then inline.
+std::string Expanded(const Json& value, const std::string& indent, int levels) {
+    if (levels <= 0 || !value.is_structured() || value.empty()) {
+        return Inline(value);
+    }
+    const std::string inner = indent + "  ";
+    const bool object = value.is_object();
+    std::string out = object ? "{\n" : "[\n";
+    std::size_t i = 0;
+    for (auto it = value.begin(); it != value.end(); ++it, ++i) {
+        out += inner;
+        if (object) {
+            out += Json(it.key()).dump() + ": ";
+        }
+        // The text kinds are one more map deep than the other sections.
+        int childLevels = levels - 1;
+        if (indent.empty() && object && it.key() == "texts") {
+            childLevels = 2;
+        }
+        out += Expanded(it.value(), inner, childLevels);
+        out += (i + 1 < value.size()) ? ",\n" : "\n";
+    }
+    return out + indent + (object ? "}" : "]");
+}
+
+}  // namespace
+
+Json ParseJson(const std::string& text) {
+    Json root;
+    LocatingSax sax(root);
+    Json::sax_parse(text, &sax);
+    if (sax.failed()) {
+        // The position counts the characters read, so the culprit is the last.
+        std::size_t index = sax.position() > 0 ? sax.position() - 1 : 0;
+        throw ScoreError(LineAndColumn(text, index), BareMessage(sax.message()), true);
+    }
+    if (!sax.duplicate().empty()) {
+        throw ScoreError(sax.duplicate(), "given twice in the same object");
+    }
+    return root;
+}
+
+std::string Child(const std::string& pointer, const std::string& name) {
+    std::string escaped;
+    for (char c : name) {
+        if (c == '~') {
+            escaped += "~0";
+        } else if (c == '/') {
+            escaped += "~1";
+        } else {
+            escaped += c;
+        }
+    }
+    return pointer + "/" + escaped;
+}
+
+std::string Child(const std::string& pointer, std::size_t index) {
+    return pointer + "/" + std::to_string(index);
+}
+
+const Json& ExpectObject(const Json& value, const std::string& pointer) {
+    if (!value.is_object()) {
+        throw ScoreError(pointer, "expected an object");
+    }
+    return value;
+}
+
+const Json& ExpectArray(const Json& value, const std::string& pointer, std::size_t size) {
+    if (!value.is_array() || value.size() != size) {
+        throw ScoreError(pointer, "expected an array of " + std::to_string(size) + " elements");
+    }
+    return value;
+}
+
+const std::string& ExpectString(const Json& value, const std::string& pointer) {
+    if (!value.is_string()) {
+        throw ScoreError(pointer, "expected a string");
+    }
+    return value.get_ref<const std::string&>();
+}
+
+std::uint32_t ExpectInteger(const Json& value, const std::string& pointer, std::uint32_t max) {
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > max) {
+            throw ScoreError(pointer, std::to_string(number) + " is out of range " + Range(max));
+        }
+        return std::uint32_t(number);
+    }
+    if (value.is_number_integer()) {
+        throw ScoreError(
+            pointer, std::to_string(value.get<std::int64_t>()) + " is out of range " + Range(max));
+    }
+    throw ScoreError(pointer, "expected an integer " + Range(max));
+}
+
+void ExpectOnlyFields(const Json& object, const std::string& pointer,
+                      std::initializer_list<const char*> fields) {
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        bool known = false;
+        for (const char* field : fields) {
+            known = known || it.key() == field;
+        }
+        if (!known) {
+            throw ScoreError(Child(pointer, it.key()), "unknown field");
+        }
+    }
+}
+
+std::uint32_t IntegerField(const Json& object, const std::string& pointer, const char* name,
+                           std::uint32_t max) {
+    auto it = object.find(name);
+    return it == object.end() ? 0 : ExpectInteger(*it, Child(pointer, name), max);
+}
+
+RecordKey ExpectKey(const std::string& text, const std::string& pointer) {
+    std::optional<RecordKey> key = ParseKey(text);
+    if (!key) {
+        throw ScoreError(pointer,
+                         "bad record key (write \"N\" or \"N,M\" with N and M from 0 "
+                         "to 65535)");
+    }
+    return *key;
+}
+
+std::string HexText(const Bytes& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (std::uint8_t b : bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 0xF];
+    }
+    return out;
+}
+
+Bytes ExpectHex(const Json& value, const std::string& pointer) {
+    const std::string& text = ExpectString(value, pointer);
+    if (text.size() % 2 != 0) {
+        throw ScoreError(pointer, "hex bytes need an even number of digits");
+    }
+    Bytes bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        int high = HexDigit(text[i]);
+        int low = HexDigit(text[i + 1]);
+        if (high < 0 || low < 0) {
+            throw ScoreError(pointer, "hex bytes may hold only the digits 0-9 and a-f");
+        }
+        bytes.push_back(std::uint8_t(high * 16 + low));
+    }
+    return bytes;
+}
+
+std::string CanonicalText(const Json& root) {
+    return Expanded(root, "", 2) + "\n";
+}
+
+}  // namespace tavrel::sim

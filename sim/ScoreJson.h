@@ -1,0 +1,60 @@
+// JSON plumbing for score files: parsing with line and column of a syntax
+// error, the checks every section uses (types, ranges, known fields) with
+// JSON-pointer places, hex bytes, and the canonical layout of saved files.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "sim/Document.h"
+
+namespace tavrel::sim {
+
+// Objects keep their members in file order, so saving writes them in the
+// order they were put in and messages follow the file.
+using Json = nlohmann::ordered_json;
+
+// A refused score: `place` is "LINE:COLUMN" for syntax errors (joined to the
+// file name with ':') or a JSON pointer (joined with ": ").
+struct ScoreError : std::runtime_error {
+    ScoreError(std::string where, std::string why, bool syntax = false)
+        : std::runtime_error(why), place(std::move(where)), isSyntax(syntax) {}
+    std::string place;
+    bool isSyntax;
+};
+
+// Throws a syntax ScoreError naming the line and column.
+Json ParseJson(const std::string& text);
+
+// A member's pointer: Child("/staves", "1") is "/staves/1" (with ~ and /
+// escaped as JSON pointers want).
+std::string Child(const std::string& pointer, const std::string& name);
+std::string Child(const std::string& pointer, std::size_t index);
+
+// Checks that throw ScoreError at `pointer`.
+const Json& ExpectObject(const Json& value, const std::string& pointer);
+const Json& ExpectArray(const Json& value, const std::string& pointer, std::size_t size);
+const std::string& ExpectString(const Json& value, const std::string& pointer);
+std::uint32_t ExpectInteger(const Json& value, const std::string& pointer, std::uint32_t max);
+void ExpectOnlyFields(const Json& object, const std::string& pointer,
+                      std::initializer_list<const char*> fields);
+// An optional integer member: 0 when absent.
+std::uint32_t IntegerField(const Json& object, const std::string& pointer, const char* name,
+                           std::uint32_t max);
+RecordKey ExpectKey(const std::string& text, const std::string& pointer);
+
+// Lower-case hex of every byte, and its strict inverse.
+std::string HexText(const Bytes& bytes);
+Bytes ExpectHex(const Json& value, const std::string& pointer);
+
+// The canonical text of a score object: two-space indentation, the
+// sections and the maps of records one member per line, each record entry
+// on one line, and a final newline.
+std::string CanonicalText(const Json& root);
+
+}  // namespace tavrel::sim

@@ -1,0 +1,17 @@
+// Reading a score file's JSON text into the records of a document.
+#pragma once
+
+#include <string>
+
+#include "sim/Document.h"
+
+namespace tavrel::sim {
+
+// Fills `document` with the score's records; throws ScoreError (the
+// document is then incomplete and must be thrown away).
+void ReadScore(const std::string& text, Document& document);
+
+// The names of the text kinds in the "texts" section, in file order.
+const char* const* TextKindNames();
+
+}  // namespace tavrel::sim

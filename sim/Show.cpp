@@ -1,0 +1,282 @@
+// The `show` listing: a read-only walk over a document that visits records
+// exactly as the plug-in's search does (key order from {0, 0}, records that
+// would not fit the search's buffer end a walk or are skipped).
+#include "sim/Show.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "host/RecordLayout.h"
+#include "platform/CodePage.h"
+#include "sim/RecordKinds.h"
+
+namespace tavrel::sim {
+namespace {
+
+namespace L = tavrel::layout;
+
+// CountPages stops there too.
+constexpr std::uint16_t kMaxPages = 32767;
+
+class TextCollector {
+  public:
+    explicit TextCollector(const Document& document) : document_(document) {}
+
+    std::vector<ShownText> Collect() {
+        StaffNames();
+        StaffStyles();
+        GroupNames();
+        TextBlocks();
+        for (RecordTag kind : {L::kLyricsVerse, L::kLyricsChorus, L::kLyricsSection}) {
+            AllTexts("lyrics", kind);
+        }
+        AllTexts("smart shape", L::kSmartShapeText);
+        FileInfo();
+        RepeatTexts();
+        AllTexts("text expression", L::kExpressionText);
+        Articulations();
+        return std::move(texts_);
+    }
+
+  private:
+    // A record as the search's load gives it: in a zeroed buffer of the
+    // size it asks for, or nothing when missing or larger than that.
+    std::optional<Bytes> Load(RecordTag tag, RecordKey key, std::uint32_t size) const {
+        const Bytes* record = document_.FindRecord(tag, key);
+        if (record == nullptr || record->size() > size) {
+            return std::nullopt;
+        }
+        Bytes buffer(size, 0);
+        std::copy(record->begin(), record->end(), buffer.begin());
+        return buffer;
+    }
+
+    template <typename Visit>
+    void Walk(RecordTag tag, std::uint32_t size, Visit visit) const {
+        RecordKey key;
+        while (std::optional<RecordKey> next = document_.NextKey(tag, key)) {
+            key = *next;
+            std::optional<Bytes> record = Load(tag, key, size);
+            if (!record) {
+                return;  // the search's next-record call fails: its walk ends
+            }
+            visit(key, *record);
+        }
+    }
+
+    void Add(const char* kind, std::string identity, std::u16string text) {
+        texts_.push_back({kind, std::move(identity), std::move(text)});
+    }
+
+    void Block(const char* kind, const std::string& owner, std::uint16_t block) {
+        std::optional<Bytes> record = Load(L::textblock::kTag, MakeKey(block), L::textblock::kSize);
+        if (!record) {
+            return;
+        }
+        const std::uint16_t number = L::ReadU16(record->data(), L::textblock::kText);
+        const std::u16string* text = document_.FindText(L::kTextBlockText, MakeKey(number));
+        if (text != nullptr) {
+            Add(kind,
+                owner + " → block " + std::to_string(block) + " → txbl " + std::to_string(number),
+                *text);
+        }
+    }
+
+    void StaffNames();
+    void StaffStyles();
+    void GroupNames();
+    void TextBlocks();
+    void AllTexts(const char* kind, RecordTag tag);
+    void FileInfo();
+    void RepeatTexts();
+    void Articulations();
+
+    const Document& document_;
+    std::vector<ShownText> texts_;
+};
+
+void TextCollector::StaffNames() {
+    Walk(L::staff::kTag, L::staff::kSize, [this](RecordKey key, const Bytes& record) {
+        const std::string owner = "staff " + KeyText(key);
+        Block("staff name", owner, L::ReadU16(record.data(), L::staff::kBlock1));
+        Block("staff name", owner, L::ReadU16(record.data(), L::staff::kBlock2));
+    });
+}
+
+void TextCollector::StaffStyles() {
+    namespace S = L::staffstyle;
+    Walk(S::kTag, S::kSize, [this](RecordKey key, const Bytes& record) {
+        const std::string owner = "staff style " + KeyText(key);
+        Block("staff style text", owner, L::ReadU16(record.data(), S::kBlock1));
+        Block("staff style text", owner, L::ReadU16(record.data(), S::kBlock2));
+        std::string ansi;
+        for (std::size_t i = S::kName; i < S::kSize && record[i] != 0; ++i) {
+            ansi.push_back(char(record[i]));
+        }
+        std::u16string name;
+        platform::AnsiToUtf16(ansi, name);
+        Add("staff style name", owner, name);
+    });
+}
+
+void TextCollector::GroupNames() {
+    Walk(L::group::kTag, L::group::kSize, [this](RecordKey key, const Bytes& record) {
+        const std::string owner = "group " + KeyText(key);
+        Block("group name", owner, L::ReadU16(record.data(), L::group::kBlock1));
+        Block("group name", owner, L::ReadU16(record.data(), L::group::kBlock2));
+    });
+}
+
+void TextCollector::TextBlocks() {
+    std::uint16_t pages = 0;
+    while (pages < kMaxPages && Load(L::page::kTag, MakeKey(pages + 1), L::page::kSize)) {
+        ++pages;
+    }
+    for (std::uint32_t page = 0; page <= pages; ++page) {
+        for (std::uint32_t index = 0; index <= 0xFFFF; ++index) {
+            const RecordKey key = MakeKey(std::uint16_t(page), std::uint16_t(index));
+            std::optional<Bytes> record = Load(L::pageblock::kTag, key, L::pageblock::kSize);
+            if (!record) {
+                break;
+            }
+            Block("page text block", "page block " + KeyText(key, true),
+                  L::ReadU16(record->data(), L::pageblock::kBlock));
+        }
+    }
+    Walk(L::measureblock::kTag, L::measureblock::kSize, [this](RecordKey key, const Bytes& record) {
+        Block("measure text block", "measure block " + KeyText(key, true),
+              L::ReadU16(record.data(), L::measureblock::kBlock));
+    });
+}
+
+void TextCollector::AllTexts(const char* kind, RecordTag tag) {
+    RecordKey key;
+    while (std::optional<RecordKey> next = document_.NextKey(tag, key)) {
+        key = *next;
+        Add(kind, TagText(tag) + " " + KeyText(key), *document_.FindText(tag, key));
+    }
+}
+
+void TextCollector::FileInfo() {
+    static const char* const kNames[8] = {
+        "", " (title)", " (composer)", " (copyright)", " (description)", "", "", ""};
+    for (std::uint16_t n = 1; n <= 7; ++n) {
+        if (const std::u16string* text = document_.FindText(L::kFileInfoText, MakeKey(n))) {
+            Add("file info", "txfi " + std::to_string(n) + kNames[n], *text);
+        }
+    }
+}
+
+void TextCollector::RepeatTexts() {
+    namespace R = L::repeatstyle;
+    RecordKey key;
+    while (std::optional<RecordKey> next = document_.NextKey(L::kRepeatText, key)) {
+        key = *next;
+        std::string identity = "repeat text " + KeyText(key);
+        if (std::optional<Bytes> style = Load(R::kTag, key, R::kSize)) {
+            char styleText[64];
+            std::snprintf(styleText, sizeof styleText, " (font %u, size %u, bits 0x%X)",
+                          unsigned(L::ReadU16(style->data(), R::kFont)),
+                          unsigned(L::ReadU16(style->data(), R::kSize16)),
+                          unsigned(L::ReadU16(style->data(), R::kBits)));
+            identity += styleText;
+        }
+        Add("repeat text", identity, *document_.FindText(L::kRepeatText, key));
+    }
+    key = RecordKey();
+    while (std::optional<RecordKey> next = document_.NextKey(L::kEndingText, key)) {
+        key = *next;
+        Add("ending text", "ending " + KeyText(key), *document_.FindText(L::kEndingText, key));
+    }
+}
+
+void TextCollector::Articulations() {
+    namespace A = L::articulation;
+    Walk(A::kTag, A::kSize, [this](RecordKey key, const Bytes& record) {
+        const std::uint16_t flags = L::ReadU16(record.data(), A::kFlags);
+        struct Slot {
+            int number;
+            std::uint16_t notCharacter;
+            std::size_t character, font, size;
+        };
+        const Slot slots[2] = {{1, A::kSlot1NotChar, A::kChar1, A::kFont1, A::kSize1},
+                               {2, A::kSlot2NotChar, A::kChar2, A::kFont2, A::kSize2}};
+        for (const Slot& slot : slots) {
+            if ((flags & slot.notCharacter) != 0) {
+                continue;
+            }
+            // The search reads the low 16 bits of the 32-bit character field.
+            const auto character = char16_t(L::ReadU32(record.data(), slot.character) & 0xFFFF);
+            Add("articulation",
+                "articulation " + KeyText(key) + " slot " + std::to_string(slot.number) +
+                    " (font " + std::to_string(L::ReadU16(record.data(), slot.font)) + ", size " +
+                    std::to_string(L::ReadU16(record.data(), slot.size)) + ")",
+                std::u16string(1, character));
+        }
+    });
+}
+
+std::size_t Width(const std::string& utf8) {
+    std::size_t width = 0;
+    for (char c : utf8) {
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return width;
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return text + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
+}
+
+void AppendEscape(std::string& out, char16_t unit) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04X", unsigned(unit));
+    out += escape;
+}
+
+}  // namespace
+
+std::vector<ShownText> CollectTexts(const Document& document) {
+    return TextCollector(document).Collect();
+}
+
+std::string DisplayText(std::u16string_view text) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            out += platform::Utf16ToUtf8(text.substr(i, 2));
+            ++i;
+        } else if (high || low || unit < 0x20 || unit == 0x7F) {
+            AppendEscape(out, unit);
+        } else if (unit == u'"' || unit == u'\\') {
+            out += '\\';
+            out += char(unit);
+        } else {
+            out += platform::Utf16ToUtf8(text.substr(i, 1));
+        }
+    }
+    return out + "\"";
+}
+
+std::string FormatListing(const std::string& title, const std::vector<ShownText>& texts) {
+    std::size_t kindWidth = 0;
+    std::size_t identityWidth = 0;
+    for (const ShownText& shown : texts) {
+        kindWidth = std::max(kindWidth, Width(shown.kind));
+        identityWidth = std::max(identityWidth, Width(shown.identity));
+    }
+    std::string out =
+        title + ": " + std::to_string(texts.size()) + (texts.size() == 1 ? " text\n" : " texts\n");
+    for (const ShownText& shown : texts) {
+        out += "  " + Padded(shown.kind, kindWidth) + "  " + Padded(shown.identity, identityWidth) +
+               "  " + DisplayText(shown.text) + "\n";
+    }
+    return out;
+}
+
+}  // namespace tavrel::sim

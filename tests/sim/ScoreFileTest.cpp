@@ -1,0 +1,423 @@
+// Tests of score files: every section becomes the records and byte offsets
+// the plug-in reads, unchanged scores save byte for byte, records no
+// section can hold are kept raw, and malformed files are refused with the
+// place named and nothing written.
+#include "sim/ScoreFile.h"
+
+#include <gtest/gtest.h>
+
+#include "host/RecordLayout.h"
+#include "sim/RecordKinds.h"
+#include "tests/sim/SimTestSupport.h"
+
+namespace tavrel::sim {
+namespace {
+
+using testing::ReadFile;
+using testing::Score;
+using testing::TempFolder;
+using testing::WriteFile;
+namespace L = tavrel::layout;
+
+// Every section, extra bytes (on a font, a text block, a staff style with
+// bytes after its name's terminator, a repeat-text style) and raw records
+// (an odd page, an unknown kind, a kind given as hex, a text that UTF-8
+// cannot carry). Written by hand in canonical form.
+const char kFullScore[] = R"json({
+  "format": "notavo-score",
+  "version": 1,
+  "fonts": {
+    "0": {"name": "Times New Roman", "arg": 4096},
+    "2": {"name": "Café", "arg": 258, "extra": "02010000ab00000000000000436166e90000000000000000000000000000000000000000000000000000000000000000"}
+  },
+  "pages": 2,
+  "texts": {
+    "txbl": {
+      "1": "Violin",
+      "2": "Vln.",
+      "3": "Strings"
+    },
+    "txxp": {
+      "1": "^font(Font0,0)^size(14)^nfx(1)Allegro"
+    },
+    "txve": {
+      "1": "Glo-ry to God"
+    },
+    "txch": {
+      "1": "Al-le-lu-ia"
+    },
+    "txse": {
+      "2,1": "sec-tion"
+    },
+    "txss": {
+      "1": "cresc."
+    },
+    "txfi": {
+      "1": "Sonata",
+      "2": "A. Composer",
+      "3": "© 2026",
+      "7": "tab\there \"quoted\" back\\slash \u0001"
+    }
+  },
+  "textBlocks": {
+    "1": {"text": 1},
+    "2": {"text": 2},
+    "3": {"text": 3, "extra": "03007f0000000000000000000000000000000000000000000000"}
+  },
+  "staves": {
+    "1": {"blocks": [1, 2]},
+    "2": {"blocks": [0, 0]}
+  },
+  "staffStyles": {
+    "1": {"blocks": [0, 0], "name": "Slash notation"},
+    "2": {"blocks": [1, 0], "name": "Slash", "extra": "000000000000000000000000000000000000000000000000000000000000010000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000536c61736800780000000000000000000000000000000000000000000000000000000000000000000000000000000000"}
+  },
+  "groups": {
+    "1": {"blocks": [3, 0]}
+  },
+  "pageTextBlocks": {
+    "0,0": {"block": 3},
+    "1,0": {"block": 2}
+  },
+  "measureTextBlocks": {
+    "12,0": {"block": 0},
+    "12,1": {"block": 1}
+  },
+  "repeatTexts": {
+    "1": {"text": "D.S. al Coda", "style": {"font": 0, "size": 12, "bits": 1}, "extra": "0a00000000000c000100000000000000"},
+    "2": {"text": "Fine"}
+  },
+  "endingTexts": {
+    "1": "1.",
+    "2": "2."
+  },
+  "twoStyleRecords": {
+    "1": {"styles": [{"font": 0, "size": 12, "bits": 0}, {"font": 1, "size": 10, "bits": 2}]}
+  },
+  "threeStyleRecords": {
+    "1": {"styles": [{"font": 3, "size": 24, "bits": 0}, {"font": 3, "size": 24, "bits": 1}, {"font": 3, "size": 20, "bits": 0}]}
+  },
+  "articulations": {
+    "1": {"slots": [{"char": 62, "font": 3, "size": 24, "bits": 0}, {"char": 70000, "font": 1, "size": 9, "bits": 3}], "flags": 2}
+  },
+  "records": [
+    {"tag": "0x4F025353", "key": "3,4", "hex": ""},
+    {"tag": "SOPS", "key": "3,0", "hex": "01000000000000000000000000000000000000000000"},
+    {"tag": "SOSD", "key": "1,0", "hex": "0001ff"},
+    {"tag": "txbl", "key": "9,0", "hex": "00d8"}
+  ]
+}
+)json";
+
+const Bytes& RecordOf(const Document& document, RecordTag tag, RecordKey key) {
+    static const Bytes none;
+    const Bytes* record = document.FindRecord(tag, key);
+    EXPECT_NE(record, nullptr) << TagText(tag) << " " << KeyText(key, true);
+    return record ? *record : none;
+}
+
+TEST(ScoreFileTest, TheFullScoreRoundTripsByteForByte) {
+    TempFolder folder;
+    WriteFile(folder.File("full.json"), kFullScore);
+    Document document;
+    std::string error;
+    ASSERT_TRUE(LoadScore(folder.File("full.json"), document, error)) << error;
+    EXPECT_EQ(FormatScore(document), kFullScore);
+    ASSERT_TRUE(SaveScore(document, folder.File("saved.json"), error)) << error;
+    EXPECT_EQ(ReadFile(folder.File("saved.json")), kFullScore);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"full.json", "saved.json"}));
+}
+
+TEST(ScoreFileTest, TheDemoScoreRoundTripsByteForByte) {
+    const std::string path = std::string(LEXORA_SOURCE_DIR) + "/examples/demo.json";
+    Document document;
+    std::string error;
+    ASSERT_TRUE(LoadScore(path, document, error)) << error;
+    EXPECT_EQ(FormatScore(document), ReadFile(path));
+    EXPECT_EQ(document.Path(), path);
+}
+
+TEST(ScoreFileTest, SectionsBecomeTheRecordsAndOffsetsThePluginReads) {
+    Document d = testing::ScoreFrom(kFullScore);
+    const Bytes& font = RecordOf(d, L::font::kTag, MakeKey(2));
+    ASSERT_EQ(font.size(), 48u);
+    EXPECT_EQ(L::ReadU16(font.data(), 0), 258);
+    EXPECT_EQ(font[4], 0xAB);
+    EXPECT_EQ(std::string(font.begin() + 12, font.begin() + 17), std::string("Caf\xE9\0", 5));
+
+    EXPECT_EQ(RecordOf(d, L::page::kTag, MakeKey(2)), Bytes(22, 0));
+    EXPECT_EQ(RecordOf(d, L::page::kTag, MakeKey(3))[0], 1);
+    EXPECT_FALSE(d.Contains(L::page::kTag, MakeKey(4)));
+
+    const Bytes& block = RecordOf(d, L::textblock::kTag, MakeKey(3));
+    EXPECT_EQ(block, (Bytes{3, 0, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                            0, 0, 0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    const Bytes& staff = RecordOf(d, L::staff::kTag, MakeKey(1));
+    ASSERT_EQ(staff.size(), 132u);
+    EXPECT_EQ(L::ReadU16(staff.data(), 30), 1);
+    EXPECT_EQ(L::ReadU16(staff.data(), 32), 2);
+
+    const Bytes& style = RecordOf(d, L::staffstyle::kTag, MakeKey(2));
+    ASSERT_EQ(style.size(), 144u);
+    EXPECT_EQ(L::ReadU16(style.data(), 30), 1);
+    EXPECT_EQ(std::string(style.begin() + 96, style.begin() + 103), std::string("Slash\0x", 7));
+
+    const Bytes& group = RecordOf(d, L::group::kTag, MakeKey(1));
+    ASSERT_EQ(group.size(), 36u);
+    EXPECT_EQ(L::ReadU16(group.data(), 4), 3);
+    EXPECT_EQ(RecordOf(d, L::pageblock::kTag, MakeKey(1, 0)).size(), 24u);
+    EXPECT_EQ(RecordOf(d, L::pageblock::kTag, MakeKey(1, 0))[0], 2);
+    EXPECT_EQ(RecordOf(d, L::measureblock::kTag, MakeKey(12, 1)),
+              (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(ScoreFileTest, StyleCarryingSectionsUseTheirOffsets) {
+    Document d = testing::ScoreFrom(kFullScore);
+    const Bytes& repeat = RecordOf(d, L::repeatstyle::kTag, MakeKey(1));
+    EXPECT_EQ(repeat, (Bytes{0x0A, 0, 0, 0, 0, 0, 12, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(d.Contains(L::repeatstyle::kTag, MakeKey(2)));  // "Fine" has no style
+    EXPECT_EQ(*d.FindText(L::kRepeatText, MakeKey(2)), u"Fine");
+    EXPECT_EQ(*d.FindText(L::kEndingText, MakeKey(1)), u"1.");
+
+    const Bytes& two = RecordOf(d, L::twostyle::kTag, MakeKey(1));
+    ASSERT_EQ(two.size(), 350u);
+    EXPECT_EQ(L::ReadU16(two.data(), 2), 12);
+    EXPECT_EQ(L::ReadU16(two.data(), 70), 1);
+    EXPECT_EQ(L::ReadU16(two.data(), 72), 10);
+    EXPECT_EQ(L::ReadU16(two.data(), 74), 2);
+    const Bytes& three = RecordOf(d, L::threestyle::kTag, MakeKey(1));
+    ASSERT_EQ(three.size(), 296u);
+    EXPECT_EQ(L::ReadU16(three.data(), 260), 3);
+    EXPECT_EQ(L::ReadU16(three.data(), 270), 1);
+    EXPECT_EQ(L::ReadU16(three.data(), 274), 20);
+
+    const Bytes& art = RecordOf(d, L::articulation::kTag, MakeKey(1));
+    ASSERT_EQ(art.size(), 60u);
+    EXPECT_EQ(L::ReadU32(art.data(), 0), 62u);
+    EXPECT_EQ(L::ReadU16(art.data(), 4), 3);
+    EXPECT_EQ(L::ReadU16(art.data(), 6), 24);
+    EXPECT_EQ(L::ReadU32(art.data(), 12), 70000u);
+    EXPECT_EQ(L::ReadU16(art.data(), 16), 1);
+    EXPECT_EQ(L::ReadU16(art.data(), 24), 2);
+    EXPECT_EQ(L::ReadU16(art.data(), 26), 9);
+    EXPECT_EQ(L::ReadU16(art.data(), 28), 3);
+}
+
+TEST(ScoreFileTest, TextsAndRawRecordsKeepTheirKeysAndUnits) {
+    Document d = testing::ScoreFrom(kFullScore);
+    EXPECT_EQ(*d.FindText(Tag("txse"), MakeKey(2, 1)), u"sec-tion");
+    EXPECT_EQ(*d.FindText(Tag("txfi"), MakeKey(3)), u"\u00A9 2026");
+    EXPECT_EQ(*d.FindText(Tag("txfi"), MakeKey(7)), u"tab\there \"quoted\" back\\slash \u0001");
+    EXPECT_EQ(*d.FindText(Tag("txbl"), MakeKey(9)), std::u16string(1, char16_t(0xD800)));
+    EXPECT_EQ(RecordOf(d, Tag("SOSD"), MakeKey(1)), (Bytes{0x00, 0x01, 0xFF}));
+    EXPECT_EQ(RecordOf(d, 0x4F025353, MakeKey(3, 4)), Bytes());
+}
+
+TEST(ScoreFileTest, RecordsNoSectionCanHoldAreSavedRaw) {
+    Document document;
+    document.PutRecord(L::font::kTag, MakeKey(1), Bytes(48, 0x41));  // name without terminator
+    document.PutRecord(L::staff::kTag, MakeKey(2), Bytes{1, 2, 3});  // not a staff's size
+    std::string hex41;
+    for (int i = 0; i < 48; ++i) {
+        hex41 += "41";
+    }
+    const std::string wanted =
+        "{\n"
+        "  \"format\": \"notavo-score\",\n"
+        "  \"version\": 1,\n"
+        "  \"records\": [\n"
+        "    {\"tag\": \"SOFN\", \"key\": \"1,0\", \"hex\": \"" +
+        hex41 +
+        "\"},\n"
+        "    {\"tag\": \"SOIS\", \"key\": \"2,0\", \"hex\": \"010203\"}\n"
+        "  ]\n"
+        "}\n";
+    const std::string text = FormatScore(document);
+    EXPECT_EQ(text, wanted);
+    Document reread = testing::ScoreFrom(text);
+    EXPECT_EQ(RecordOf(reread, L::font::kTag, MakeKey(1)), Bytes(48, 0x41));
+    EXPECT_EQ(RecordOf(reread, L::staff::kTag, MakeKey(2)), (Bytes{1, 2, 3}));
+}
+
+TEST(ScoreFileTest, AnEmptyDocumentIsJustTheHeader) {
+    EXPECT_EQ(FormatScore(Document()), "{\n  \"format\": \"notavo-score\",\n  \"version\": 1\n}\n");
+}
+
+TEST(ScoreFileTest, AShortenedStaffStyleNameKeepsItsOldBytesAsExtra) {
+    Document document = testing::ScoreFrom(
+        Score(R"("staffStyles": {"1": {"blocks": [0, 0], "name": "Slash notation"}})"));
+    Bytes record = *document.FindRecord(L::staffstyle::kTag, MakeKey(1));
+    record[96 + 5] = 0;  // "Slash\0notation", as a search that shortens the name leaves it
+    document.PutRecord(L::staffstyle::kTag, MakeKey(1), record);
+    const std::string text = FormatScore(document);
+    EXPECT_NE(text.find("\"name\": \"Slash\", \"extra\": \""), std::string::npos) << text;
+    Document reread = testing::ScoreFrom(text);
+    EXPECT_EQ(*reread.FindRecord(L::staffstyle::kTag, MakeKey(1)), record);
+    EXPECT_EQ(FormatScore(reread), text);
+}
+
+TEST(ScoreFileTest, NamesAreMeasuredInAnsiBytes) {
+    // 34 letters and one "é": 36 bytes of UTF-8 but 35 in the record.
+    const std::string name = std::string(34, 'a') + "\xC3\xA9";
+    Document document =
+        testing::ScoreFrom(Score(R"("fonts": {"0": {"name": ")" + name + R"(", "arg": 0}})"));
+    const Bytes& font = RecordOf(document, L::font::kTag, MakeKey(0));
+    EXPECT_EQ(font[12 + 34], 0xE9);
+    EXPECT_EQ(font[47], 0);
+}
+
+struct BadScore {
+    int line;
+    std::string text;
+    std::string message;
+};
+
+TEST(ScoreFileTest, MalformedScoresAreRefusedWithTheirPlace) {
+    const std::string block1 = R"("texts": {"txbl": {"1": "A"}}, "textBlocks": {"1": {"text": 1}})";
+    const BadScore rows[] = {
+        {__LINE__, R"({"format": "notavo-score", "version": 1,})",
+         "bad.json:1:41: syntax error while parsing object key - unexpected '}'; expected "
+         "string literal"},
+        {__LINE__, "[]", "bad.json: /: a score file holds one JSON object"},
+        {__LINE__, R"({"format": "other", "version": 1})",
+         "bad.json: /format: must be \"notavo-score\""},
+        {__LINE__, R"({"version": 1})", "bad.json: /format: must be \"notavo-score\""},
+        {__LINE__, R"({"format": "notavo-score", "version": 2})",
+         "bad.json: /version: must be 1 (the only version there is)"},
+        {__LINE__, Score(R"("colours": {})"), "bad.json: /colours: unknown field"},
+        {__LINE__, Score(R"("a/b~c": 1)"), "bad.json: /a~1b~0c: unknown field"},
+        {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 0], "colour": 3}})"),
+         "bad.json: /staves/1/colour: unknown field"},
+        {__LINE__, Score(R"("texts": {"txzz": {}})"), "bad.json: /texts/txzz: unknown field"},
+        {__LINE__, Score(R"("staves": {"1": {"blocks": "1,2"}})"),
+         "bad.json: /staves/1/blocks: expected an array of 2 elements"},
+        {__LINE__, Score(R"("articulations": {"1": {"slots": [{}]}})"),
+         "bad.json: /articulations/1/slots: expected an array of 2 elements"},
+        {__LINE__, Score(R"("texts": {"txbl": {"1": 5}})"),
+         "bad.json: /texts/txbl/1: expected a string"},
+        {__LINE__, Score(R"("staves": [])"), "bad.json: /staves: expected an object"},
+        {__LINE__, Score(R"("records": {})"), "bad.json: /records: expected an array"},
+        {__LINE__, Score(R"("staves": {"1": {"blocks": [70000, 0]}})"),
+         "bad.json: /staves/1/blocks/0: 70000 is out of range (0 to 65535)"},
+        {__LINE__, Score(R"("fonts": {"0": {"arg": -1}})"),
+         "bad.json: /fonts/0/arg: -1 is out of range (0 to 65535)"},
+        {__LINE__, Score(R"("pages": 1.5)"), "bad.json: /pages: expected an integer (0 to 32767)"},
+        {__LINE__, Score(R"("pages": 40000)"),
+         "bad.json: /pages: 40000 is out of range (0 to 32767)"},
+        {__LINE__, Score(R"("articulations": {"1": {"slots": [{"char": 4294967296}, {}]}})"),
+         "bad.json: /articulations/1/slots/0/char: 4294967296 is out of range (0 to 4294967295)"},
+        {__LINE__, Score(R"("fonts": {"0": {"name": ")" + std::string(36, 'n') + R"("}})"),
+         "bad.json: /fonts/0/name: the name is 36 bytes long; at most 35 fit"},
+        {__LINE__, Score(R"("staffStyles": {"1": {"name": ")" + std::string(48, 'n') + R"("}})"),
+         "bad.json: /staffStyles/1/name: the name is 48 bytes long; at most 47 fit"},
+        {__LINE__, Score(R"("fonts": {"0": {"name": "Ω"}})"),
+         "bad.json: /fonts/0/name: the name has a character the ANSI code page cannot hold"},
+        {__LINE__, Score(R"("texts": {"txbl": {"1": "a\u0000b"}})"),
+         "bad.json: /texts/txbl/1: a text cannot hold a zero character"},
+        {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 7]}})"),
+         "bad.json: /staves/1/blocks/1: text block 7 does not exist"},
+        {__LINE__, Score(R"("textBlocks": {"1": {"text": 9}})"),
+         "bad.json: /textBlocks/1/text: txbl text 9 does not exist"},
+        {__LINE__, Score(block1 + R"(, "pageTextBlocks": {"1,0": {"block": 3}})"),
+         "bad.json: /pageTextBlocks/1,0/block: text block 3 does not exist"},
+        {__LINE__, Score(R"("staves": {"x": {}})"),
+         "bad.json: /staves/x: bad record key (write \"N\" or \"N,M\" with N and M from 0 to "
+         "65535)"},
+        {__LINE__, Score(R"("staves": {"1": {}, "2": {}, "1": {"blocks": [0, 0]}})"),
+         "bad.json: /staves/1: given twice in the same object"},
+        {__LINE__, Score(R"("records": [{}, {"tag": "SOSD", "tag": "SOSE"}])"),
+         "bad.json: /records/1/tag: given twice in the same object"},
+        {__LINE__, Score(R"("staves": {"1": {}, "1,0": {}})"),
+         "bad.json: /staves/1,0: record SOIS {1,0} is defined twice"},
+        {__LINE__, Score(R"("staves": {"1": {}}, "records": [{"tag": "SOIS", "key": "1"}])"),
+         "bad.json: /records/0: record SOIS {1,0} is defined twice"},
+        {__LINE__, Score(R"("fonts": {"0": {"extra": "00"}})"),
+         "bad.json: /fonts/0/extra: extra must hold the whole record: 48 bytes (96 hex digits)"},
+        {__LINE__, Score(R"("records": [{"tag": "SOSD", "key": "1", "hex": "zz"}])"),
+         "bad.json: /records/0/hex: hex bytes may hold only the digits 0-9 and a-f"},
+        {__LINE__, Score(R"("records": [{"tag": "SOSD", "key": "1", "hex": "abc"}])"),
+         "bad.json: /records/0/hex: hex bytes need an even number of digits"},
+        {__LINE__, Score(R"("records": [{"tag": "txbl", "key": "1", "hex": "41"}])"),
+         "bad.json: /records/0/hex: a text record holds whole UTF-16 units"},
+        {__LINE__, Score(R"("records": [{"tag": "SOS", "key": "1"}])"),
+         "bad.json: /records/0/tag: bad tag (write four characters, or 0x and 1 to 8 hex "
+         "digits)"},
+        {__LINE__, Score(R"("records": [{"key": "1"}])"),
+         "bad.json: /records/0: a raw record needs a \"tag\" and a \"key\""},
+        {__LINE__, Score(R"("repeatTexts": {"1": {"text": "x", "extra": "00"}})"),
+         "bad.json: /repeatTexts/1/extra: extra bytes belong to the style record: give a "
+         "\"style\" too"},
+    };
+    for (const BadScore& row : rows) {
+        SCOPED_TRACE(row.line);
+        Document document;
+        document.SetPath("untouched");
+        std::string error;
+        EXPECT_FALSE(ParseScore("bad.json", row.text, document, error));
+        EXPECT_EQ(error, row.message);
+        EXPECT_EQ(document.Path(), "untouched");
+        EXPECT_TRUE(document.Tags().empty());
+    }
+}
+
+TEST(ScoreFileTest, SyntaxErrorsNameTheLineAndCharacterColumn) {
+    struct Row {
+        int line;
+        std::string text;
+        std::string prefix;
+    };
+    const Row rows[] = {
+        // The 'x' after the number, on the third line, 16th character.
+        {__LINE__, "{\n  \"format\": \"notavo-score\",\n  \"version\": 1 x\n}", "s.json:3:16: "},
+        // Columns count characters: "é" is one.
+        {__LINE__, "{\"é\": tru}", "s.json:1:10: "},
+        // A raw line break inside a string is itself the error.
+        {__LINE__, "{\"a\": \"b\n\"}", "s.json:1:9: "},
+        {__LINE__, "", "s.json:1:1: "},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Document document;
+        std::string error;
+        EXPECT_FALSE(ParseScore("s.json", row.text, document, error));
+        EXPECT_EQ(error.substr(0, row.prefix.size()), row.prefix) << error;
+        EXPECT_GT(error.size(), row.prefix.size());
+    }
+}
+
+TEST(ScoreFileTest, ARefusedFileIsLeftAloneAndNothingIsWritten) {
+    TempFolder folder;
+    const std::string path = folder.File("broken.json");
+    const std::string text = Score(R"("staves": {"1": {"blocks": [5, 0]}})");
+    WriteFile(path, text);
+    Document document;
+    std::string error;
+    EXPECT_FALSE(LoadScore(path, document, error));
+    EXPECT_EQ(error, path + ": /staves/1/blocks/0: text block 5 does not exist");
+    EXPECT_EQ(ReadFile(path), text);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"broken.json"}));
+
+    EXPECT_FALSE(LoadScore(folder.File("missing.json"), document, error));
+    EXPECT_EQ(error, folder.File("missing.json") + ": cannot be read");
+}
+
+TEST(ScoreFileTest, SavingReplacesTheFileWholeAndLeavesNoTemporary) {
+    TempFolder folder;
+    const std::string path = folder.File("score.json");
+    WriteFile(path, "old contents");
+    Document document = testing::ScoreFrom(Score(R"("pages": 1)"));
+    std::string error;
+    ASSERT_TRUE(SaveScore(document, path, error)) << error;
+    EXPECT_EQ(ReadFile(path),
+              "{\n  \"format\": \"notavo-score\",\n  \"version\": 1,\n"
+              "  \"pages\": 1\n}\n");
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"score.json"}));
+
+    const std::string nowhere = folder.File("no-such-folder/score.json");
+    EXPECT_FALSE(SaveScore(document, nowhere, error));
+    EXPECT_EQ(error, nowhere + ": cannot be written");
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"score.json"}));
+}
+
+}  // namespace
+}  // namespace tavrel::sim

@@ -1,0 +1,192 @@
+// Tests of `notavo-sim show`: the walk order, what the walk cannot reach,
+// the printable form of texts, the listing, and the command line.
+#include "sim/Show.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+#include "sim/Commands.h"
+#include "tests/sim/SimTestSupport.h"
+
+namespace tavrel::sim {
+namespace {
+
+using testing::Score;
+
+// Records placed so that the walk skips some: a staff and a verse with key
+// {0, 0}, a page block after a gap in its indices and one past the last page.
+const std::string kWalkScore = Score(R"(
+  "pages": 1,
+  "texts": {
+    "txbl": {"1": "Staff A", "2": "Page zero", "3": "Page one", "4": "Unreached",
+             "5": "Measure", "6": "Group", "7": "Style text"},
+    "txxp": {"1": "^size(14)p\u0001"},
+    "txve": {"0": "zero verse", "1": "verse"},
+    "txch": {"1": "chorus"},
+    "txse": {"1": "section"},
+    "txss": {"1": "cresc."},
+    "txfi": {"7": "seven", "2": "Composer"}
+  },
+  "textBlocks": {"1": {"text": 1}, "2": {"text": 2}, "3": {"text": 3}, "4": {"text": 4},
+                 "5": {"text": 5}, "6": {"text": 6}, "7": {"text": 7}},
+  "staves": {"0": {"blocks": [1, 0]}, "2": {"blocks": [1, 0]}, "1": {"blocks": [0, 1]}},
+  "staffStyles": {"1": {"blocks": [7, 0], "name": "Slash"}},
+  "groups": {"1": {"blocks": [0, 6]}},
+  "pageTextBlocks": {"0,0": {"block": 2}, "1,0": {"block": 3}, "1,2": {"block": 4},
+                     "2,0": {"block": 4}},
+  "measureTextBlocks": {"3,0": {"block": 5}},
+  "repeatTexts": {"1": {"text": "D.C.", "style": {"font": 1, "size": 12, "bits": 3}},
+                  "2": {"text": "Fine"}},
+  "endingTexts": {"1": "1."},
+  "articulations": {"1": {"slots": [{"char": 62, "font": 3, "size": 24}, {"char": 46}],
+                          "flags": 2}}
+)");
+
+TEST(ShowTest, TextsComeInTheOrderTheSearchWalksThem) {
+    const std::vector<ShownText> texts = CollectTexts(testing::ScoreFrom(kWalkScore));
+    struct Row {
+        const char* kind;
+        const char* identity;
+        std::u16string text;
+    };
+    const Row expected[] = {
+        {"staff name", "staff 1 → block 1 → txbl 1", u"Staff A"},
+        {"staff name", "staff 2 → block 1 → txbl 1", u"Staff A"},
+        {"staff style text", "staff style 1 → block 7 → txbl 7", u"Style text"},
+        {"staff style name", "staff style 1", u"Slash"},
+        {"group name", "group 1 → block 6 → txbl 6", u"Group"},
+        {"page text block", "page block 0,0 → block 2 → txbl 2", u"Page zero"},
+        {"page text block", "page block 1,0 → block 3 → txbl 3", u"Page one"},
+        {"measure text block", "measure block 3,0 → block 5 → txbl 5", u"Measure"},
+        {"lyrics", "txve 1", u"verse"},
+        {"lyrics", "txch 1", u"chorus"},
+        {"lyrics", "txse 1", u"section"},
+        {"smart shape", "txss 1", u"cresc."},
+        {"file info", "txfi 2 (composer)", u"Composer"},
+        {"file info", "txfi 7", u"seven"},
+        {"repeat text", "repeat text 1 (font 1, size 12, bits 0x3)", u"D.C."},
+        {"repeat text", "repeat text 2", u"Fine"},
+        {"ending text", "ending 1", u"1."},
+        {"text expression", "txxp 1", u"^size(14)p\u0001"},
+        {"articulation", "articulation 1 slot 2 (font 0, size 0)", u"."},
+    };
+    ASSERT_EQ(texts.size(), std::size(expected)) << FormatListing("walk", texts);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(texts[i].kind, expected[i].kind);
+        EXPECT_EQ(texts[i].identity, expected[i].identity);
+        EXPECT_EQ(texts[i].text, expected[i].text);
+    }
+}
+
+TEST(ShowTest, DisplayTextEscapesWhatWouldNotPrint) {
+    struct Row {
+        int line;
+        std::u16string text;
+        std::string shown;
+    };
+    const Row rows[] = {
+        {__LINE__, u"plain", "\"plain\""},
+        {__LINE__, u"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {__LINE__, u"\u0001x\u007F\n", "\"\\u0001x\\u007F\\u000A\""},
+        {__LINE__, std::u16string(1, char16_t(0xD800)), "\"\\uD800\""},
+        {__LINE__, std::u16string{char16_t(0xDC00), u'a'}, "\"\\uDC00a\""},
+        {__LINE__, u"\U0001D11E", "\"\xF0\x9D\x84\x9E\""},
+        {__LINE__, u"^font(Maestro,0)\u00E9^^", "\"^font(Maestro,0)\xC3\xA9^^\""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(DisplayText(row.text), row.shown);
+    }
+}
+
+TEST(ShowTest, ListingAlignsKindsAndIdentities) {
+    const std::vector<ShownText> texts = {{"a", "x → 1", u"t"}, {"longer", "yy", u"u"}};
+    EXPECT_EQ(FormatListing("score.json", texts),
+              "score.json: 2 texts\n"
+              "  a       x → 1  \"t\"\n"
+              "  longer  yy     \"u\"\n");
+    EXPECT_EQ(FormatListing("one.json", {{"k", "i", u"x"}}), "one.json: 1 text\n  k  i  \"x\"\n");
+    EXPECT_EQ(FormatListing("none.json", {}), "none.json: 0 texts\n");
+}
+
+// Runs a command line with standard output and error captured.
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunWith(const std::vector<std::string>& args) {
+    const std::vector<Command> commands = {{"show", "show SCORE...", "List texts.", RunShow}};
+    std::ostringstream out;
+    std::ostringstream err;
+    std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int status = RunCommandLine(commands, args);
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {status, out.str(), err.str()};
+}
+
+TEST(ShowTest, CommandLineStatusAndMessages) {
+    testing::TempFolder folder;
+    const std::string good = folder.File("good.json");
+    const std::string bad = folder.File("bad.json");
+    testing::WriteFile(good, Score(R"("texts": {"txss": {"1": "cresc."}})"));
+    testing::WriteFile(bad, Score(R"("pages": -1)"));
+    struct Row {
+        int line;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Row rows[] = {
+        {__LINE__, {"show", good}, 0, good + ": 1 text\n  smart shape  txss 1  \"cresc.\"\n", ""},
+        {__LINE__, {"show", good, bad}, 2, "", bad + ": /pages: -1 is out of range (0 to 32767)\n"},
+        {__LINE__,
+         {"show"},
+         2,
+         "",
+         "notavo-sim show: name at least one score file (notavo-sim show SCORE...)\n"},
+        {__LINE__,
+         {"show", "--frobnicate", good},
+         2,
+         "",
+         "notavo-sim show: unknown option \"--frobnicate\"\n"},
+        {__LINE__,
+         {"shout"},
+         2,
+         "",
+         "notavo-sim: unknown command \"shout\" (try notavo-sim help)\n"},
+        {__LINE__, {"show", "--help"}, 0, "  notavo-sim show SCORE...\n      List texts.\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const CommandRun run = RunWith(row.args);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err, row.err);
+    }
+}
+
+TEST(ShowTest, HelpListsEveryCommand) {
+    for (const char* word : {"help", "--help", "-h"}) {
+        SCOPED_TRACE(word);
+        const CommandRun run = RunWith({word});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.out.find("notavo-sim show SCORE...\n      List texts.\n"), std::string::npos);
+        EXPECT_NE(run.out.find("notavo-sim help\n"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
+    const CommandRun none = RunWith({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("notavo-sim show SCORE..."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavrel::sim
