@@ -109,12 +109,17 @@ std::u16string WithInnerInserts(const std::u16string& text, const Occurrence& oc
 
 StringStyle ReducedReplacementStyle(const StringStyle& replacement, const StyleRun& d,
                                     const StyleRun& c, std::int32_t firstRun,
-                                    std::int32_t firstPos) {
+                                    std::int32_t rangeStart) {
     StringStyle n = replacement;
     n.effects = static_cast<std::uint16_t>(replacement.effects |
                                            (d.effects & ~replacement.effectsMask & 0xFF));
-    const bool opensRun = firstPos == d.runStart;
-    if (firstRun >= 1) {
+    // What is in effect in front of the replacement depends on where the
+    // replaced range begins, not on where the match begins: inserts at the
+    // head of D's run leave the match inside the run while the range, which
+    // starts after the previous text character, takes D's commands along;
+    // and with no text character before it, every leading command goes.
+    const bool opensRun = rangeStart <= d.runStart;
+    if (firstRun >= 1 && rangeStart > 0) {
         if (n.effects == c.effects) {
             n.effects = kUnset16;
         }
@@ -168,8 +173,7 @@ std::int32_t SpliceReplacement(std::u16string& text, const std::vector<StyleRun>
     const std::u16string trailing = InsertsBetween(text, occ.inserts, afterMatch, tailEnd);
 
     std::u16string block = InsertsBetween(text, occ.inserts, start, occ.firstPos);
-    block += StyleCommandText(
-        ReducedReplacementStyle(replacementStyle, d, c, occ.firstRun, occ.firstPos));
+    block += StyleCommandText(ReducedReplacementStyle(replacementStyle, d, c, occ.firstRun, start));
     block += WithInnerInserts(text, occ, replacement);
 
     text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(afterMatch - start),

@@ -14,10 +14,12 @@
 namespace tavrel {
 
 // The replacement style reduced to what must be written in front of the
-// replacement: D is the style at the match, C the style before it.
+// replacement: D is the style at the match, C the style before it, and
+// rangeStart the first index of the replaced range (all commands from there
+// to the match go with it).
 StringStyle ReducedReplacementStyle(const StringStyle& replacement, const StyleRun& d,
                                     const StyleRun& c, std::int32_t firstRun,
-                                    std::int32_t firstPos);
+                                    std::int32_t rangeStart);
 
 // The style after the replacement, E, reduced against S, the style in effect
 // at the end of the replacement: what restores E.
