@@ -253,10 +253,21 @@ std::uint32_t ExpectInteger(const Json& value, const std::string& pointer, std::
         return std::uint32_t(number);
     }
     if (value.is_number_integer()) {
+        if (value.get<std::int64_t>() == 0) {
+            return 0;  // "-0": the parser keeps its sign, the number has none
+        }
         throw ScoreError(
             pointer, std::to_string(value.get<std::int64_t>()) + " is out of range " + Range(max));
     }
     throw ScoreError(pointer, "expected an integer " + Range(max));
+}
+
+std::string OneOf(const char* const* names, std::size_t count) {
+    std::string list = "(expected one of: ";
+    for (std::size_t i = 0; i < count; ++i) {
+        list += (i == 0 ? "" : ", ") + std::string(names[i]);
+    }
+    return list + ")";
 }
 
 void ExpectOnlyFields(const Json& object, const std::string& pointer,
@@ -267,7 +278,9 @@ void ExpectOnlyFields(const Json& object, const std::string& pointer,
             known = known || it.key() == field;
         }
         if (!known) {
-            throw ScoreError(Child(pointer, it.key()), "unknown field");
+            // Naming the fields that belong here tells a misspelling at once.
+            throw ScoreError(Child(pointer, it.key()),
+                             "unknown field " + OneOf(fields.begin(), fields.size()));
         }
     }
 }

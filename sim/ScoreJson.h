@@ -41,6 +41,8 @@ const Json& ExpectObject(const Json& value, const std::string& pointer);
 const Json& ExpectArray(const Json& value, const std::string& pointer, std::size_t size);
 const std::string& ExpectString(const Json& value, const std::string& pointer);
 std::uint32_t ExpectInteger(const Json& value, const std::string& pointer, std::uint32_t max);
+// "(expected one of: a, b, c)" for a message.
+std::string OneOf(const char* const* names, std::size_t count);
 void ExpectOnlyFields(const Json& object, const std::string& pointer,
                       std::initializer_list<const char*> fields);
 // An optional integer member: 0 when absent.

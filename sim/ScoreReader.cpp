@@ -3,6 +3,7 @@
 #include "sim/ScoreReader.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "host/RecordLayout.h"
 #include "sim/RecordKinds.h"
@@ -69,6 +70,7 @@ class ScoreReader {
     void ReadEndingTexts(const Json& root);
     void ReadRecords(const Json& root);
     void ReadRawRecord(const Json& entry, const std::string& pointer);
+    void CheckRawReferences(RecordTag tag, const Bytes& bytes, const std::string& pointer);
     void CheckReferences() const;
 
     // A section's object, or null when the section is absent.
@@ -113,7 +115,8 @@ void ScoreReader::ReadHeader(const Json& root) {
             known = known || it.key() == name;
         }
         if (!known) {
-            throw ScoreError(Child("", it.key()), "unknown field");
+            throw ScoreError(Child("", it.key()),
+                             "unknown field " + OneOf(kTopLevel, std::size(kTopLevel)));
         }
     }
 }
@@ -154,7 +157,8 @@ void ScoreReader::ReadTexts(const Json& root) {
             known = known || kind.key() == *name;
         }
         if (!known) {
-            throw ScoreError(kindPointer, "unknown field");
+            throw ScoreError(kindPointer,
+                             "unknown text kind " + OneOf(kTextKinds, std::size(kTextKinds) - 1));
         }
         const RecordTag tag = *ParseTag(kind.key());
         ExpectObject(kind.value(), kindPointer);
@@ -236,6 +240,7 @@ void ScoreReader::ReadRawRecord(const Json& entry, const std::string& pointer) {
         bytes = ExpectHex(entry["hex"], Child(pointer, "hex"));
     }
     if (!IsTextKind(*tag)) {
+        CheckRawReferences(*tag, bytes, Child(pointer, "hex"));
         Put(*tag, key, std::move(bytes), pointer);
         return;
     }
@@ -250,15 +255,38 @@ void ScoreReader::ReadRawRecord(const Json& entry, const std::string& pointer) {
     PutText(*tag, key, std::move(text), pointer);
 }
 
+// A raw record that its named section can hold is saved there, and must
+// then load again: its text-block and text numbers must name records too.
+void ScoreReader::CheckRawReferences(RecordTag tag, const Bytes& bytes,
+                                     const std::string& pointer) {
+    for (const SectionCodec& codec : FixedSections()) {
+        if (codec.tag != tag) {
+            continue;
+        }
+        std::optional<Json> entry = EntryFor(codec, bytes);
+        References found;
+        if (entry) {
+            codec.build(*entry, pointer, found);
+        }
+        for (Reference& reference : found) {
+            reference.pointer = pointer;
+            references_.push_back(std::move(reference));
+        }
+    }
+}
+
 void ScoreReader::CheckReferences() const {
     for (const Reference& reference : references_) {
         if (reference.number == 0 || document_.Contains(reference.tag, MakeKey(reference.number))) {
             continue;
         }
-        const std::string what =
-            reference.tag == L::textblock::kTag ? "text block " : TagText(reference.tag) + " text ";
-        throw ScoreError(reference.pointer,
-                         what + std::to_string(reference.number) + " does not exist");
+        const bool block = reference.tag == L::textblock::kTag;
+        const std::string what = block ? "text block " : TagText(reference.tag) + " text ";
+        const std::string where =
+            block ? "\"textBlocks\"" : "\"texts\" under \"" + TagText(reference.tag) + "\"";
+        throw ScoreError(reference.pointer, what + std::to_string(reference.number) +
+                                                " does not exist (add it to " + where +
+                                                ", or write 0 for none)");
     }
 }
 

@@ -16,7 +16,8 @@ std::uint16_t Get16(const Bytes& record, std::size_t offset) {
     return L::ReadU16(record.data(), offset);
 }
 
-// A member that may be absent (then the bytes stay as they are).
+// A member that may be absent. A named field left out of an entry still
+// gives its bytes (zero), so "extra" never stands in for a named field.
 const Json* Member(const Json& object, const char* name) {
     auto it = object.find(name);
     return it == object.end() ? nullptr : &*it;
@@ -26,6 +27,8 @@ void ReadBlocks(const Json& entry, const std::string& pointer, Bytes& record, st
                 std::size_t second, References& references) {
     const Json* blocks = Member(entry, "blocks");
     if (blocks == nullptr) {
+        L::WriteU16(record.data(), first, 0);  // left out: no text block
+        L::WriteU16(record.data(), second, 0);
         return;
     }
     const std::string at = Child(pointer, "blocks");
@@ -73,6 +76,9 @@ void ReadStyles(const Json& entry, const std::string& pointer, Bytes& record,
                 const std::size_t (&offsets)[N]) {
     const Json* styles = Member(entry, "styles");
     if (styles == nullptr) {
+        for (std::size_t offset : offsets) {  // left out: every triplet zero
+            ReadStyle(Json::object(), pointer, record, offset, offset + 2, offset + 4);
+        }
         return;
     }
     const std::string at = Child(pointer, "styles");
@@ -97,6 +103,7 @@ void ReadName(const Json& entry, const std::string& pointer, Bytes& record, std:
               std::size_t maxBytes) {
     const Json* name = Member(entry, "name");
     if (name == nullptr) {
+        record[offset] = 0;  // left out: the empty name
         return;
     }
     const std::string at = Child(pointer, "name");
@@ -284,12 +291,13 @@ void ReadSlot(const Json& slot, const std::string& pointer, Bytes& record, const
 
 Bytes BuildArticulation(const Json& entry, const std::string& pointer, References& /*refs*/) {
     Bytes record = StartEntry(entry, pointer, L::articulation::kSize, {"slots", "flags", "extra"});
-    if (const Json* slots = Member(entry, "slots")) {
-        const std::string at = Child(pointer, "slots");
+    const Json* slots = Member(entry, "slots");
+    const std::string at = Child(pointer, "slots");
+    if (slots != nullptr) {
         ExpectArray(*slots, at, 2);
-        for (std::size_t i = 0; i < 2; ++i) {
-            ReadSlot((*slots)[i], Child(at, i), record, kSlots[i]);
-        }
+    }
+    for (std::size_t i = 0; i < 2; ++i) {  // left out: both slots zero
+        ReadSlot(slots != nullptr ? (*slots)[i] : Json::object(), Child(at, i), record, kSlots[i]);
     }
     L::WriteU16(record.data(), L::articulation::kFlags,
                 std::uint16_t(IntegerField(entry, pointer, "flags", k16)));

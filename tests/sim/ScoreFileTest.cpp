@@ -273,6 +273,10 @@ struct BadScore {
 };
 
 TEST(ScoreFileTest, MalformedScoresAreRefusedWithTheirPlace) {
+    const std::string kTopLevel =
+        "format, version, fonts, pages, texts, textBlocks, staves, staffStyles, groups, "
+        "pageTextBlocks, measureTextBlocks, repeatTexts, endingTexts, twoStyleRecords, "
+        "threeStyleRecords, articulations, records";
     const std::string block1 = R"("texts": {"txbl": {"1": "A"}}, "textBlocks": {"1": {"text": 1}})";
     const BadScore rows[] = {
         {__LINE__, R"({"format": "notavo-score", "version": 1,})",
@@ -284,11 +288,15 @@ TEST(ScoreFileTest, MalformedScoresAreRefusedWithTheirPlace) {
         {__LINE__, R"({"version": 1})", "bad.json: /format: must be \"notavo-score\""},
         {__LINE__, R"({"format": "notavo-score", "version": 2})",
          "bad.json: /version: must be 1 (the only version there is)"},
-        {__LINE__, Score(R"("colours": {})"), "bad.json: /colours: unknown field"},
-        {__LINE__, Score(R"("a/b~c": 1)"), "bad.json: /a~1b~0c: unknown field"},
+        {__LINE__, Score(R"("colours": {})"),
+         "bad.json: /colours: unknown field (expected one of: " + kTopLevel + ")"},
+        {__LINE__, Score(R"("a/b~c": 1)"),
+         "bad.json: /a~1b~0c: unknown field (expected one of: " + kTopLevel + ")"},
         {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 0], "colour": 3}})"),
-         "bad.json: /staves/1/colour: unknown field"},
-        {__LINE__, Score(R"("texts": {"txzz": {}})"), "bad.json: /texts/txzz: unknown field"},
+         "bad.json: /staves/1/colour: unknown field (expected one of: blocks, extra)"},
+        {__LINE__, Score(R"("texts": {"txzz": {}})"),
+         "bad.json: /texts/txzz: unknown text kind (expected one of: txbl, txxp, txve, txch, txse, "
+         "txss, txfi)"},
         {__LINE__, Score(R"("staves": {"1": {"blocks": "1,2"}})"),
          "bad.json: /staves/1/blocks: expected an array of 2 elements"},
         {__LINE__, Score(R"("articulations": {"1": {"slots": [{}]}})"),
@@ -315,11 +323,14 @@ TEST(ScoreFileTest, MalformedScoresAreRefusedWithTheirPlace) {
         {__LINE__, Score(R"("texts": {"txbl": {"1": "a\u0000b"}})"),
          "bad.json: /texts/txbl/1: a text cannot hold a zero character"},
         {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 7]}})"),
-         "bad.json: /staves/1/blocks/1: text block 7 does not exist"},
+         "bad.json: /staves/1/blocks/1: text block 7 does not exist (add it to \"textBlocks\", or "
+         "write 0 for none)"},
         {__LINE__, Score(R"("textBlocks": {"1": {"text": 9}})"),
-         "bad.json: /textBlocks/1/text: txbl text 9 does not exist"},
+         "bad.json: /textBlocks/1/text: txbl text 9 does not exist (add it to \"texts\" under "
+         "\"txbl\", or write 0 for none)"},
         {__LINE__, Score(block1 + R"(, "pageTextBlocks": {"1,0": {"block": 3}})"),
-         "bad.json: /pageTextBlocks/1,0/block: text block 3 does not exist"},
+         "bad.json: /pageTextBlocks/1,0/block: text block 3 does not exist (add it to "
+         "\"textBlocks\", or write 0 for none)"},
         {__LINE__, Score(R"("staves": {"x": {}})"),
          "bad.json: /staves/x: bad record key (write \"N\" or \"N,M\" with N and M from 0 to "
          "65535)"},
@@ -393,7 +404,9 @@ TEST(ScoreFileTest, ARefusedFileIsLeftAloneAndNothingIsWritten) {
     Document document;
     std::string error;
     EXPECT_FALSE(LoadScore(path, document, error));
-    EXPECT_EQ(error, path + ": /staves/1/blocks/0: text block 5 does not exist");
+    EXPECT_EQ(error, path +
+                         ": /staves/1/blocks/0: text block 5 does not exist (add it to "
+                         "\"textBlocks\", or write 0 for none)");
     EXPECT_EQ(ReadFile(path), text);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"broken.json"}));
 

@@ -1,0 +1,187 @@
+// Tests that a score written by hand in any member order, key order or
+// indentation is saved in the one canonical form, and how "extra" bytes and
+// the named fields of an entry combine.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/RecordLayout.h"
+#include "sim/RecordKinds.h"
+#include "sim/ScoreFile.h"
+#include "tests/sim/SimTestSupport.h"
+
+namespace tavrel::sim {
+namespace {
+
+namespace L = tavrel::layout;
+
+// Sections last to first, members of each entry reversed, keys out of
+// numeric order, a page-block key without its second half, four-space
+// indentation and no final newline.
+const char kScrambled[] = R"json({
+    "articulations": {
+        "2": {"flags": 0, "slots": [{"bits": 0, "size": 24, "font": 3, "char": 85},
+                                    {"char": 46, "font": 3, "size": 24, "bits": 0}]}
+    },
+    "records": [
+        {"hex": "0001", "key": "2", "tag": "SOSD"},
+        {"tag": "SOSD", "key": "1,0", "hex": "ff"}
+    ],
+    "endingTexts": {"10": "10.", "2": "2."},
+    "repeatTexts": {"1": {"style": {"bits": 1, "size": 12, "font": 0}, "text": "D.C."}},
+    "pageTextBlocks": {"1": {"block": 2}},
+    "groups": {"1": {"blocks": [0, 0]}},
+    "staffStyles": {"1": {"name": "Slash", "blocks": [0, 0]}},
+    "staves": {"10": {"blocks": [1, 0]}, "9": {"blocks": [0, 2]}},
+    "textBlocks": {"2": {"text": 2}, "1": {"text": 1}},
+    "texts": {"txfi": {"1": "Title"}, "txbl": {"2": "B", "1": "A"}},
+    "pages": 1,
+    "fonts": {"3": {"arg": 0, "name": "Maestro"}, "0": {"arg": 4096, "name": "Times"}},
+    "version": 1,
+    "format": "notavo-score"
+})json";
+
+const char kCanonical[] = R"json({
+  "format": "notavo-score",
+  "version": 1,
+  "fonts": {
+    "0": {"name": "Times", "arg": 4096},
+    "3": {"name": "Maestro", "arg": 0}
+  },
+  "pages": 1,
+  "texts": {
+    "txbl": {
+      "1": "A",
+      "2": "B"
+    },
+    "txfi": {
+      "1": "Title"
+    }
+  },
+  "textBlocks": {
+    "1": {"text": 1},
+    "2": {"text": 2}
+  },
+  "staves": {
+    "9": {"blocks": [0, 2]},
+    "10": {"blocks": [1, 0]}
+  },
+  "staffStyles": {
+    "1": {"blocks": [0, 0], "name": "Slash"}
+  },
+  "groups": {
+    "1": {"blocks": [0, 0]}
+  },
+  "pageTextBlocks": {
+    "1,0": {"block": 2}
+  },
+  "repeatTexts": {
+    "1": {"text": "D.C.", "style": {"font": 0, "size": 12, "bits": 1}}
+  },
+  "endingTexts": {
+    "2": "2.",
+    "10": "10."
+  },
+  "articulations": {
+    "2": {"slots": [{"char": 85, "font": 3, "size": 24, "bits": 0}, {"char": 46, "font": 3, "size": 24, "bits": 0}], "flags": 0}
+  },
+  "records": [
+    {"tag": "SOSD", "key": "1,0", "hex": "ff"},
+    {"tag": "SOSD", "key": "2,0", "hex": "0001"}
+  ]
+}
+)json";
+
+TEST(ScoreCanonicalTest, AnyOrderAndIndentationIsSavedCanonically) {
+    const std::string saved = FormatScore(testing::ScoreFrom(kScrambled));
+    EXPECT_EQ(saved, kCanonical);
+    EXPECT_EQ(FormatScore(testing::ScoreFrom(saved)), saved);
+}
+
+// A staff's 132 bytes: 0xEE everywhere, text-block numbers 5 and 6 at 30 and 32.
+std::string StaffExtra() {
+    std::string hex;
+    for (int i = 0; i < 132; ++i) {
+        hex += i == 30 ? "05" : i == 32 ? "06" : (i == 31 || i == 33) ? "00" : "ee";
+    }
+    return hex;
+}
+
+// The named fields of an entry always give their bytes, a field left out
+// its zero; "extra" supplies only the bytes that no field names. Either
+// way a number that is not 0 must name an existing record.
+TEST(ScoreCanonicalTest, NamedFieldsOverwriteExtraEvenWhenLeftOut) {
+    Document document = testing::ScoreFrom(
+        testing::Score(R"("staves": {"1": {"extra": ")" + StaffExtra() + R"("}})"));
+    const Bytes* staff = document.FindRecord(L::staff::kTag, MakeKey(1));
+    ASSERT_NE(staff, nullptr);
+    EXPECT_EQ(L::ReadU16(staff->data(), L::staff::kBlock1), 0);
+    EXPECT_EQ(L::ReadU16(staff->data(), L::staff::kBlock2), 0);
+    EXPECT_EQ((*staff)[0], 0xEE);
+    EXPECT_EQ((*staff)[34], 0xEE);
+
+    struct Row {
+        int line;
+        std::string sections;
+        RecordTag tag;
+        std::size_t offset;  // a named 16-bit field left out of the entry
+    };
+    const std::string ones48(96, 'f');
+    const std::string ones350(700, 'f');
+    const std::string ones60(120, 'f');
+    const std::string ones144(288, 'f');
+    const Row rows[] = {
+        {__LINE__, R"("fonts": {"1": {"name": "A", "extra": ")" + ones48 + R"("}})", L::font::kTag,
+         L::font::kArg},
+        {__LINE__, R"("twoStyleRecords": {"1": {"extra": ")" + ones350 + R"("}})",
+         L::twostyle::kTag, 70 + 2},
+        {__LINE__, R"("articulations": {"1": {"extra": ")" + ones60 + R"("}})",
+         L::articulation::kTag, L::articulation::kSize2},
+        {__LINE__, R"("staffStyles": {"1": {"extra": ")" + ones144 + R"("}})", L::staffstyle::kTag,
+         L::staffstyle::kBlock2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Document d = testing::ScoreFrom(testing::Score(row.sections));
+        const Bytes* record = d.FindRecord(row.tag, MakeKey(1));
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(L::ReadU16(record->data(), row.offset), 0);
+    }
+    // A staff style without a name holds the empty name: a zero at 96.
+    Document styled = testing::ScoreFrom(
+        testing::Score(R"("staffStyles": {"1": {"extra": ")" + ones144 + R"("}})"));
+    EXPECT_EQ((*styled.FindRecord(L::staffstyle::kTag, MakeKey(1)))[L::staffstyle::kName], 0);
+}
+
+// JSON writes zero as "-0" too; it is the number 0, not one below range.
+TEST(ScoreCanonicalTest, MinusZeroIsZero) {
+    Document document = testing::ScoreFrom(testing::Score(R"("fonts": {"0": {"arg": -0}})"));
+    const Bytes* font = document.FindRecord(L::font::kTag, MakeKey(0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(L::ReadU16(font->data(), L::font::kArg), 0);
+}
+
+// A staff kept as a raw record is saved back in "staves" once it has a
+// staff's size, so its text-block numbers are checked on loading as well:
+// otherwise a score that loads could be saved as one that does not.
+TEST(ScoreCanonicalTest, RawRecordsOfANamedKindHaveTheirReferencesChecked) {
+    const std::string raw =
+        R"("records": [{"tag": "SOIS", "key": "1", "hex": ")" + StaffExtra() + R"("}])";
+    Document document;
+    std::string error;
+    EXPECT_FALSE(ParseScore("raw.json", testing::Score(raw), document, error));
+    EXPECT_EQ(error,
+              "raw.json: /records/0/hex: text block 5 does not exist (add it to \"textBlocks\", or "
+              "write 0 for none)");
+
+    // With the blocks present it loads, and saves as a staff that loads again.
+    const std::string blocks =
+        R"("texts": {"txbl": {"1": "A"}}, "textBlocks": {"5": {"text": 1}, "6": {"text": 0}}, )";
+    Document loaded = testing::ScoreFrom(testing::Score(blocks + raw));
+    const std::string saved = FormatScore(loaded);
+    EXPECT_NE(saved.find("\"staves\""), std::string::npos) << saved;
+    EXPECT_EQ(FormatScore(testing::ScoreFrom(saved)), saved);
+}
+
+}  // namespace
+}  // namespace tavrel::sim
