@@ -1,0 +1,218 @@
+// Snapshots of simulated documents and the listing of what changed.
+#include "sim/ReplaceChanges.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "host/RecordLayout.h"
+#include "platform/CodePage.h"
+#include "search/RecordStyle.h"
+#include "sim/RecordKinds.h"
+#include "sim/ScoreJson.h"
+#include "sim/Show.h"
+
+namespace tavrel::sim {
+namespace {
+
+namespace L = tavrel::layout;
+
+struct KindName {
+    RecordTag tag;
+    const char* name;
+};
+
+// In the order the search reaches them.
+constexpr KindName kKinds[] = {
+    {L::staffstyle::kTag, "staff style name"},
+    {L::kTextBlockText, "text block"},
+    {L::kLyricsVerse, "lyrics"},
+    {L::kLyricsChorus, "lyrics"},
+    {L::kLyricsSection, "lyrics"},
+    {L::kSmartShapeText, "smart shape"},
+    {L::kFileInfoText, "file info"},
+    {L::kRepeatText, "repeat text"},
+    {L::repeatstyle::kTag, "repeat text style"},
+    {L::kEndingText, "ending text"},
+    {L::twostyle::kTag, "two-style record"},
+    {L::kExpressionText, "text expression"},
+    {L::threestyle::kTag, "three-style record"},
+    {L::articulation::kTag, "articulation"},
+};
+constexpr std::size_t kKindCount = sizeof kKinds / sizeof kKinds[0];
+
+std::size_t KindRank(RecordTag tag) {
+    for (std::size_t i = 0; i < kKindCount; ++i) {
+        if (kKinds[i].tag == tag) {
+            return i;
+        }
+    }
+    return kKindCount;
+}
+
+std::string KindOf(RecordTag tag) {
+    const std::size_t rank = KindRank(tag);
+    return rank < kKindCount ? kKinds[rank].name : "record";
+}
+
+std::u16string UnitsOf(const Bytes& bytes) {
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text.push_back(char16_t(bytes[i] | (bytes[i + 1] << 8)));
+    }
+    return text;
+}
+
+Bytes BytesOf(const std::u16string& text) {
+    Bytes bytes;
+    bytes.reserve(text.size() * 2);
+    for (char16_t unit : text) {
+        bytes.push_back(std::uint8_t(unit & 0xFF));
+        bytes.push_back(std::uint8_t(unit >> 8));
+    }
+    return bytes;
+}
+
+std::string Triplet(const Bytes& r, std::size_t font, std::size_t size, std::size_t bits) {
+    const StyleTriplet t = ReadTriplet(r.data(), font, size, bits);
+    return "font " + std::to_string(t.font) + ", size " + std::to_string(t.size) + ", bits " +
+           std::to_string(t.bits);
+}
+
+std::string Slot(const Bytes& r, int n, std::size_t charAt, std::size_t font, std::size_t size,
+                 std::size_t bits) {
+    const std::uint16_t notChar =
+        n == 1 ? L::articulation::kSlot1NotChar : L::articulation::kSlot2NotChar;
+    if ((L::ReadU16(r.data(), L::articulation::kFlags) & notChar) != 0) {
+        return "slot " + std::to_string(n) + " no character";
+    }
+    const std::uint32_t ch = L::ReadU32(r.data(), charAt);
+    return "slot " + std::to_string(n) + " " +
+           DisplayText(std::u16string(1, char16_t(ch & 0xFFFF))) + " (" + std::to_string(ch) +
+           ") " + Triplet(r, font, size, bits);
+}
+
+std::string StaffStyleName(const Bytes& r) {
+    std::string ansi;
+    for (std::size_t i = L::staffstyle::kName; i < r.size() && r[i] != 0; ++i) {
+        ansi += char(r[i]);
+    }
+    std::u16string wide;
+    platform::AnsiToUtf16(ansi, wide);
+    return DisplayText(wide);
+}
+
+std::string DescribeFixed(RecordTag tag, const Bytes& r) {
+    namespace ar = L::articulation;
+    if (tag == L::staffstyle::kTag && r.size() == L::staffstyle::kSize) {
+        return StaffStyleName(r);
+    }
+    if (tag == L::repeatstyle::kTag && r.size() == L::repeatstyle::kSize) {
+        return Triplet(r, L::repeatstyle::kFont, L::repeatstyle::kSize16, L::repeatstyle::kBits);
+    }
+    if (tag == L::twostyle::kTag && r.size() == L::twostyle::kSize) {
+        std::string out;
+        for (std::size_t at : L::twostyle::kStyles) {
+            out += (out.empty() ? "" : "; ") + Triplet(r, at, at + 2, at + 4);
+        }
+        return out;
+    }
+    if (tag == L::threestyle::kTag && r.size() == L::threestyle::kSize) {
+        std::string out;
+        for (std::size_t at : L::threestyle::kStyles) {
+            out += (out.empty() ? "" : "; ") + Triplet(r, at, at + 2, at + 4);
+        }
+        return out;
+    }
+    if (tag == ar::kTag && r.size() == ar::kSize) {
+        return Slot(r, 1, ar::kChar1, ar::kFont1, ar::kSize1, ar::kBits1) + "; " +
+               Slot(r, 2, ar::kChar2, ar::kFont2, ar::kSize2, ar::kBits2);
+    }
+    return HexText(r);
+}
+
+// Display width in characters of UTF-8 text (continuation bytes do not count).
+std::size_t Width(const std::string& utf8) {
+    return std::size_t(std::count_if(utf8.begin(), utf8.end(),
+                                     [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return text + std::string(width - std::min(width, Width(text)), ' ');
+}
+
+}  // namespace
+
+DocumentSnapshot::DocumentSnapshot(const Document& document) {
+    for (RecordTag tag : document.Tags()) {
+        const bool text = IsTextKind(tag);
+        for (RecordKey key : document.Keys(tag)) {
+            if (text) {
+                const std::u16string* units = document.FindText(tag, key);
+                entries_[{tag, KeyOrder(key)}] = {true, units ? BytesOf(*units) : Bytes()};
+            } else {
+                const Bytes* bytes = document.FindRecord(tag, key);
+                entries_[{tag, KeyOrder(key)}] = {false, bytes ? *bytes : Bytes()};
+            }
+        }
+    }
+}
+
+std::string DescribeRecord(RecordTag tag, bool isText, const Bytes& contents) {
+    return isText ? DisplayText(UnitsOf(contents)) : DescribeFixed(tag, contents);
+}
+
+std::vector<RecordChange> CompareSnapshots(std::size_t document, const DocumentSnapshot& before,
+                                           const DocumentSnapshot& after) {
+    std::map<std::pair<RecordTag, std::uint32_t>,
+             std::pair<const DocumentSnapshot::Entry*, const DocumentSnapshot::Entry*>>
+        both;
+    for (const auto& [id, entry] : before.Entries()) {
+        both[id].first = &entry;
+    }
+    for (const auto& [id, entry] : after.Entries()) {
+        both[id].second = &entry;
+    }
+    std::vector<RecordChange> changes;
+    for (const auto& [id, pair] : both) {
+        const auto* old = pair.first;
+        const auto* now = pair.second;
+        if (old != nullptr && now != nullptr && *old == *now) {
+            continue;
+        }
+        RecordChange change;
+        change.document = document;
+        change.tag = id.first;
+        change.key = KeyFromOrder(id.second);
+        change.kind = KindOf(id.first);
+        change.record = TagText(id.first) + " " + KeyText(change.key);
+        change.before = old ? DescribeRecord(id.first, old->first, old->second) : "(none)";
+        change.after = now ? DescribeRecord(id.first, now->first, now->second) : "(none)";
+        changes.push_back(std::move(change));
+    }
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const RecordChange& a, const RecordChange& b) {
+                         return KindRank(a.tag) < KindRank(b.tag);
+                     });
+    return changes;
+}
+
+std::string FormatChanges(const std::vector<std::string>& documentNames,
+                          const std::vector<RecordChange>& changes) {
+    std::size_t docWidth = 0, kindWidth = 0, recordWidth = 0;
+    auto name = [&](std::size_t i) {
+        return i < documentNames.size() ? documentNames[i] : std::to_string(i + 1);
+    };
+    for (const RecordChange& c : changes) {
+        docWidth = std::max(docWidth, Width(name(c.document)));
+        kindWidth = std::max(kindWidth, Width(c.kind));
+        recordWidth = std::max(recordWidth, Width(c.record));
+    }
+    std::string out;
+    for (const RecordChange& c : changes) {
+        out += Padded(name(c.document), docWidth) + "  " + Padded(c.kind, kindWidth) + "  " +
+               Padded(c.record, recordWidth) + "  " + c.before + " \xE2\x86\x92 " + c.after + "\n";
+    }
+    return out;
+}
+
+}  // namespace tavrel::sim

@@ -1,0 +1,191 @@
+// The replace command: parse, check, load, run, report, save.
+#include "sim/ReplaceCommand.h"
+
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "sim/ScoreFile.h"
+#include "sim/Simulator.h"
+#include "strings/ResourceStrings.h"
+
+namespace tavrel::sim {
+
+const char kReplaceSynopsis[] = "replace [options] SCORE...";
+
+const char kReplaceSummary[] =
+    "Open the scores as documents (the first is current), run the plug-in's\n"
+    "      \"Replace All\" as the dialog would, print the host's alert on a line of its\n"
+    "      own, then every change (document, kind, record, before \xE2\x86\x92 after), and save\n"
+    "      the changed scores in place. Options (a value follows as the next argument\n"
+    "      or joined with '=', the safe form for a value that starts with '-'):\n"
+    "        --search TEXT          the \"Search for\" field; typed shorthands (^t, ^s,\n"
+    "                               ^^, ...) and <code> character codes work as typed\n"
+    "        --replace TEXT         the \"Replace with\" field\n"
+    "        --search-style STYLE   tick the search Use Style box with this style\n"
+    "        --replace-style STYLE  tick the replacement Use Style box with this style\n"
+    "                               STYLE: comma-separated font=NAME, size=N and +/- with\n"
+    "                               bold, italic, underline, fixed, hidden (+ on, - off,\n"
+    "                               absent: any); e.g. font=Arial,size=12,+bold,-italic\n"
+    "        --in CATEGORY          search only these (repeatable): text-expressions,\n"
+    "                               articulations, file-info, smart-shapes, staff-names,\n"
+    "                               lyrics, staff-style-names, text-blocks, group-names,\n"
+    "                               repeat-texts; everywhere (the default) is \"Search\n"
+    "                               Everywhere\" with every category\n"
+    "        --match-case           \"Match Case\"\n"
+    "        --whole-words          \"Whole Words Only\"\n"
+    "        --all-documents        \"All Open Documents\": every score, not just the current\n"
+    "        --current N            the N-th score (from 1) is the current document\n"
+    "        --dry-run              report exactly what a run would do; write nothing\n"
+    "        --output DIR           write changed scores into DIR instead of in place\n"
+    "        --help                 this text\n"
+    "      A request the dialog would not run is refused (exit 2): an empty search with a\n"
+    "      replacement, both texts empty without --replace-style, or no category.\n"
+    "      Examples:\n"
+    "        notavo-sim replace --search Allegro --replace Presto score.json\n"
+    "        notavo-sim replace --in lyrics --search morn-ing --replace morn-ing \\\n"
+    "            --replace-style=+italic --dry-run score.json\n"
+    "        notavo-sim replace --search-style=font=Maestro,size=24 --replace-style size=20 \\\n"
+    "            --in text-expressions --all-documents a.json b.json --output out";
+
+namespace {
+
+const char kCommand[] = "notavo-sim replace: ";
+
+ReplaceAllMessages Messages() {
+    resource_string::ResourceStrings strings(nullptr);
+    strings.Load("strings");
+    return LoadReplaceAllMessages(strings);
+}
+
+// Where each changed score goes; empty and a message when that cannot work.
+bool Destinations(const ReplaceCommandLine& cl, std::vector<std::string>& paths,
+                  std::string& error) {
+    namespace fs = std::filesystem;
+    paths = cl.scores;
+    if (!cl.outputDir) {
+        return true;
+    }
+    std::error_code ec;
+    if (!fs::is_directory(*cl.outputDir, ec)) {
+        error = "--output " + *cl.outputDir + ": not an existing folder";
+        return false;
+    }
+    std::set<std::string> names;
+    for (std::string& path : paths) {
+        const std::string name = fs::u8path(path).filename().u8string();
+        if (!names.insert(name).second) {
+            error = "--output: two scores are named " + name + "; write them to separate runs";
+            return false;
+        }
+        path = (fs::u8path(*cl.outputDir) / fs::u8path(name)).u8string();
+    }
+    return true;
+}
+
+bool LoadAll(const std::vector<std::string>& paths, std::vector<Document>& documents,
+             std::ostream& err) {
+    documents.assign(paths.size(), Document());
+    bool ok = true;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::string error;
+        if (!LoadScore(paths[i], documents[i], error)) {
+            err << error << "\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool SaveChanged(const ReplaceOutcome& outcome, const std::vector<std::string>& destinations,
+                 std::ostream& err) {
+    std::set<std::size_t> changed;
+    for (const RecordChange& c : outcome.changes) {
+        changed.insert(c.document);
+    }
+    bool ok = true;
+    for (std::size_t i : changed) {
+        std::string error;
+        if (!SaveScore(outcome.documents[i], destinations[i], error)) {
+            err << kCommand << error << "\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+}  // namespace
+
+ReplaceOutcome ExecuteReplace(const ReplaceCommandLine& commandLine,
+                              std::vector<Document> documents) {
+    Simulator& host = Simulator::Instance();
+    host.Reset();
+    std::vector<std::int16_t> ids;
+    std::vector<DocumentSnapshot> before;
+    for (Document& document : documents) {
+        before.emplace_back(document);
+        ids.push_back(host.Open(std::move(document)));
+    }
+    if (commandLine.current >= 1 && commandLine.current <= ids.size()) {
+        host.SetCurrentKorvidDocument(ids[commandLine.current - 1], kInterfaceVersion);
+    }
+    ReplaceOutcome outcome;
+    outcome.result = RunReplaceAll(commandLine.request, Messages());
+    ShowReplaceAllResult(nullptr, outcome.result);
+    outcome.alerts = host.GetJournal().Alerts();
+    outcome.journal = host.GetJournal();
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const Document* now = host.FindDocument(ids[i]);
+        outcome.documents.push_back(now != nullptr ? *now : Document());
+        const std::vector<RecordChange> changes =
+            CompareSnapshots(i, before[i], DocumentSnapshot(outcome.documents.back()));
+        outcome.changes.insert(outcome.changes.end(), changes.begin(), changes.end());
+    }
+    host.Reset();
+    return outcome;
+}
+
+int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ReplaceCommandLine cl;
+    std::string error;
+    if (!ParseReplaceCommandLine(args, cl, error)) {
+        err << kCommand << error << "\n";
+        return 2;
+    }
+    if (cl.help) {
+        out << "  notavo-sim " << kReplaceSynopsis << "\n      " << kReplaceSummary << "\n";
+        return 0;
+    }
+    const std::string refusal = RefusalReason(cl.request);
+    if (!refusal.empty()) {
+        err << kCommand << "refused: " << refusal << "\n";
+        return 2;
+    }
+    std::vector<std::string> destinations;
+    std::vector<Document> documents;
+    if (!Destinations(cl, destinations, error)) {
+        err << kCommand << error << "\n";
+        return 2;
+    }
+    if (!LoadAll(cl.scores, documents, err)) {
+        return 2;
+    }
+    const ReplaceOutcome outcome = ExecuteReplace(cl, std::move(documents));
+    for (const std::string& alert : outcome.alerts) {
+        out << alert << "\n";
+    }
+    out << FormatChanges(cl.scores, outcome.changes);
+    if (!outcome.result.completed) {
+        err << kCommand << "the run stopped early (out of memory); what is listed was done\n";
+    }
+    if (cl.dryRun) {
+        return 0;
+    }
+    return SaveChanged(outcome, destinations, err) ? 0 : 1;
+}
+
+int RunReplace(const std::vector<std::string>& args) {
+    return RunReplace(args, std::cout, std::cerr);
+}
+
+}  // namespace tavrel::sim

@@ -1,0 +1,301 @@
+// `notavo-sim replace` end to end: score files in, the host's alert and the
+// list of changes out, changed scores written (or not) as asked.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "E2eFixture.h"
+#include "sim/Journal.h"
+#include "sim/ReplaceCommand.h"
+#include "sim/ReplaceOptions.h"
+
+namespace tavrel::e2e {
+namespace {
+
+using Args = std::vector<std::string>;
+
+class ReplaceCommandTest : public E2eTest {};
+
+// Lines of the listing that name a given kind of change.
+int LinesWith(const CommandResult& r, const std::string& part) {
+    int n = 0;
+    for (const std::string& line : r.Lines()) {
+        n += line.find(part) != std::string::npos ? 1 : 0;
+    }
+    return n;
+}
+
+TEST_F(ReplaceCommandTest, EachCategoryAloneAndEverywhere) {
+    struct Row {
+        int line;
+        const char* category;
+        const char* alert;
+        std::vector<std::string> kinds;  // one listing line each
+    };
+    const Row rows[] = {
+        {__LINE__,
+         "staff-names",
+         "2 occurrences were found and replaced.",
+         {"text block", "text block"}},
+        {__LINE__,
+         "staff-style-names",
+         "One occurrence was found and replaced.",
+         {"staff style name"}},
+        {__LINE__, "group-names", "One occurrence was found and replaced.", {"text block"}},
+        {__LINE__,
+         "text-blocks",
+         "2 occurrences were found and replaced.",
+         {"text block", "text block"}},
+        {__LINE__,
+         "lyrics",
+         "3 occurrences were found and replaced.",
+         {"lyrics", "lyrics", "lyrics"}},
+        {__LINE__, "smart-shapes", "One occurrence was found and replaced.", {"smart shape"}},
+        {__LINE__,
+         "file-info",
+         "2 occurrences were found and replaced.",
+         {"file info", "file info"}},
+        {__LINE__,
+         "repeat-texts",
+         "2 occurrences were found and replaced.",
+         {"repeat text ", "ending text"}},
+        {__LINE__,
+         "text-expressions",
+         "One occurrence was found and replaced.",
+         {"text expression"}},
+        {__LINE__, "articulations", "No occurrence found!", {}},
+        {__LINE__,
+         "everywhere",
+         "15 occurrences were found and replaced.",
+         {"staff style name", "text block", "text block", "text block", "text block", "text block",
+          "lyrics", "lyrics", "lyrics", "smart shape", "file info", "file info", "repeat text ",
+          "ending text", "text expression"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const std::string score = WriteScore("every.json", EveryKindScoreJson());
+        const CommandResult r =
+            Replace({"--search", "Allegro", "--replace", "Presto", "--in", row.category, score});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        const std::vector<std::string> lines = r.Lines();
+        ASSERT_EQ(lines.size(), 1 + row.kinds.size()) << r.out;
+        EXPECT_EQ(lines[0], row.alert);
+        for (std::size_t i = 0; i < row.kinds.size(); ++i) {
+            EXPECT_NE(lines[1 + i].find(row.kinds[i]), std::string::npos) << lines[1 + i];
+            EXPECT_NE(lines[1 + i].find("Allegro\" \xE2\x86\x92 \""), std::string::npos);
+            EXPECT_NE(lines[1 + i].find("Presto\""), std::string::npos);
+        }
+    }
+}
+
+TEST_F(ReplaceCommandTest, ListingNamesDocumentKindRecordBeforeAndAfter) {
+    const std::string score = WriteScore("every.json", EveryKindScoreJson());
+    const CommandResult r =
+        Replace({"--search=Allegro", "--replace=Presto", "--in=text-expressions", score});
+    ASSERT_EQ(r.Lines().size(), 2u);
+    EXPECT_EQ(r.Lines()[1],
+              score + "  text expression  txxp 1  \"tempo Allegro\" \xE2\x86\x92 \"tempo Presto\"");
+    EXPECT_EQ(TextIn(score, "txxp", 1), "tempo Presto");
+}
+
+TEST_F(ReplaceCommandTest, DryRunReportsTheSameAndWritesNothing) {
+    const std::string original = EveryKindScoreJson();
+    const std::string score = WriteScore("every.json", original);
+    const Args args = {"--search", "Allegro", "--replace", "Presto", score};
+    Args dry = args;
+    dry.insert(dry.begin(), "--dry-run");
+    const CommandResult preview = Replace(dry);
+    EXPECT_EQ(preview.status, 0);
+    EXPECT_EQ(ReadFile(score), original);
+    const CommandResult real = Replace(args);
+    EXPECT_EQ(real.status, 0);
+    EXPECT_EQ(preview.out, real.out);
+    EXPECT_NE(ReadFile(score), original);
+    EXPECT_EQ(TextIn(score, "txve", 1), "verse Presto");
+}
+
+TEST_F(ReplaceCommandTest, OutputFolderKeepsTheOriginals) {
+    const std::string original = EveryKindScoreJson();
+    const std::string a = WriteScore("a.json", original);
+    const std::string b = WriteScore("b.json", R"({"format": "notavo-score", "version": 1})");
+    std::filesystem::create_directory(Dir() + "/out");
+    const CommandResult r = Replace({"--search", "Allegro", "--replace", "Presto",
+                                     "--all-documents", "--output", Dir() + "/out", a, b});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(a), original);
+    EXPECT_EQ(TextIn(Dir() + "/out/a.json", "txss", 1), "shape Presto");
+    // b.json did not change, so nothing is written for it.
+    EXPECT_FALSE(std::filesystem::exists(Dir() + "/out/b.json"));
+}
+
+TEST_F(ReplaceCommandTest, DocumentsAndEdits) {
+    const std::string score = R"({"format": "notavo-score", "version": 1,
+        "texts": {"txxp": {"1": "x a"}}})";
+    const std::string a = WriteScore("a.json", score);
+    const std::string b = WriteScore("b.json", score);
+    const std::string c = WriteScore("c.json", score);
+
+    // The current document only: the second.
+    CommandResult r = Replace({"--search", "a", "--replace", "b", "--current", "2", a, b, c});
+    EXPECT_EQ(r.Lines()[0], "One occurrence was found and replaced.");
+    EXPECT_EQ(TextIn(a, "txxp", 1), "x a");
+    EXPECT_EQ(TextIn(b, "txxp", 1), "x b");
+
+    // Every open document.
+    r = Replace({"--search", "a", "--replace", "b", "--all-documents", a, b, c});
+    EXPECT_EQ(r.Lines()[0], "2 occurrences were found and replaced.");
+    EXPECT_EQ(TextIn(a, "txxp", 1), "x b");
+    EXPECT_EQ(TextIn(c, "txxp", 1), "x b");
+    EXPECT_EQ(LinesWith(r, b), 0);  // nothing left to change there
+}
+
+TEST_F(ReplaceCommandTest, FileInfoLosesStyleCommands) {
+    const std::string score = WriteScore("info.json", R"({"format": "notavo-score", "version": 1,
+        "texts": {"txfi": {"1": "^font(Arial,0)^size(14)Sonata ^^ in ^flat()A",
+                           "3": "^nfx(1)\u00a9 2026 Sonata Press"}}})");
+    const CommandResult r =
+        Replace({"--search", "Sonata", "--replace", "Suite", "--in", "file-info", score});
+    EXPECT_EQ(r.Lines()[0], "2 occurrences were found and replaced.");
+    EXPECT_EQ(TextIn(score, "txfi", 1), "Suite ^ in ^flat()A");
+    EXPECT_EQ(TextIn(score, "txfi", 3), "\xC2\xA9 2026 Suite Press");
+}
+
+TEST_F(ReplaceCommandTest, StyleOnlyRequestOnRecords) {
+    const std::string score = WriteScore("every.json", EveryKindScoreJson());
+    const CommandResult r = Replace({"--replace-style", "+bold", "--in", "articulations",
+                                     "--search-style=font=Maestro", score});
+    EXPECT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.Lines().size(), 2u) << r.out;
+    EXPECT_EQ(r.Lines()[0], "One occurrence was found and replaced.");
+    EXPECT_NE(r.Lines()[1].find("articulation"), std::string::npos);
+    EXPECT_NE(r.Lines()[1].find("slot 1 \"A\" (65) font 3, size 24, bits 1"), std::string::npos)
+        << r.Lines()[1];
+}
+
+TEST_F(ReplaceCommandTest, ArticulationCharacter) {
+    const std::string score = WriteScore("every.json", EveryKindScoreJson());
+    const CommandResult r =
+        Replace({"--search", "B", "--replace", "<62>", "--in", "articulations", score});
+    EXPECT_EQ(r.Lines()[0], "One occurrence was found and replaced.");
+    EXPECT_NE(r.out.find("slot 2 \">\" (62)"), std::string::npos) << r.out;
+}
+
+TEST_F(ReplaceCommandTest, FortyThousandReplacements) {
+    std::string texts;
+    std::string line;
+    for (int i = 0; i < 100; ++i) {
+        line += " a";
+    }
+    for (int n = 1; n <= 400; ++n) {
+        texts += (n > 1 ? ", \"" : "\"") + std::to_string(n) + "\": \"" + line + "\"";
+    }
+    const std::string score = WriteScore(
+        "many.json",
+        "{\"format\": \"notavo-score\", \"version\": 1, \"texts\": {\"txxp\": {" + texts + "}}}");
+    const CommandResult r = Replace(
+        {"--search", "a", "--replace", "b", "--dry-run", "--in", "text-expressions", score});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.Lines()[0], "40000 occurrences were found and replaced.");
+}
+
+TEST_F(ReplaceCommandTest, RefusalsAndBadInputWriteNothing) {
+    const std::string original = EveryKindScoreJson();
+    const std::string good = WriteScore("every.json", original);
+    const std::string bad = WriteScore("bad.json",
+                                       "{\"format\": \"notavo-score\", \"version\": 1,\n"
+                                       "  \"staves\": {\"1\": {\"blocks\": [9, 0]}}}");
+    const std::string broken = WriteScore("broken.json", "{\"format\": ");
+    struct Row {
+        int line;
+        Args args;
+        const char* errPart;
+    };
+    const Row rows[] = {
+        {__LINE__, {"--replace", "x", good}, "refused: the search text is empty"},
+        {__LINE__, {good}, "refused: both texts are empty"},
+        {__LINE__, {"--search", "Allegro", "--frobnicate", good}, "unknown option"},
+        {__LINE__, {"--search", "Allegro", good, bad}, "bad.json: /staves/1/blocks/0"},
+        {__LINE__, {"--search", "Allegro", broken}, "broken.json:1:"},
+        {__LINE__, {"--search", "Allegro", Dir() + "/missing.json"}, "missing.json"},
+        {__LINE__, {"--search", "Allegro", "--output", Dir() + "/nowhere", good}, "--output"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const CommandResult r = Replace(row.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(row.errPart), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(good), original);
+    }
+}
+
+TEST_F(ReplaceCommandTest, HelpDocumentsEveryOption) {
+    const CommandResult r = Replace({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* option :
+         {"--search ", "--replace ", "--search-style", "--replace-style", "--in ", "--match-case",
+          "--whole-words", "--all-documents", "--current", "--dry-run", "--output", "Example"}) {
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace tavrel::e2e
+
+namespace tavrel::e2e {
+namespace {
+
+class ExecuteReplaceTest : public E2eTest {
+  protected:
+    std::vector<sim::Document> Scores(const std::vector<std::string>& paths) {
+        std::vector<sim::Document> documents;
+        for (const std::string& path : paths) {
+            documents.push_back(Load(path));
+        }
+        return documents;
+    }
+};
+
+TEST_F(ExecuteReplaceTest, OneBalancedEditNamedLexoraPerVisitedDocument) {
+    const std::string score = R"({"format": "notavo-score", "version": 1,
+        "texts": {"txxp": {"1": "x a", "2": "y a"}}})";
+    const std::string empty = R"({"format": "notavo-score", "version": 1})";
+    const std::vector<std::string> paths = {
+        WriteScore("a.json", score), WriteScore("b.json", empty), WriteScore("c.json", score)};
+    sim::ReplaceCommandLine cl;
+    std::string error;
+    ASSERT_TRUE(sim::ParseReplaceCommandLine(
+        {"--search", "a", "--replace", "b", "--all-documents", "--current", "3", "a", "b", "c"}, cl,
+        error));
+    const sim::ReplaceOutcome outcome = sim::ExecuteReplace(cl, Scores(paths));
+    EXPECT_EQ(outcome.result.total, 4u);
+    EXPECT_EQ(outcome.alerts, std::vector<std::string>{"4 occurrences were found and replaced."});
+    std::vector<std::int16_t> started;
+    std::vector<std::int16_t> ended;
+    for (const sim::JournalEvent& e : outcome.journal.Events()) {
+        if (e.kind == sim::EventKind::EditStarted) {
+            started.push_back(e.document);
+            EXPECT_EQ(e.editName, u"Lexora");
+            EXPECT_EQ(e.depth, 1);
+        } else if (e.kind == sim::EventKind::EditEnded) {
+            ended.push_back(e.document);
+            EXPECT_FALSE(e.unbalanced);
+            EXPECT_EQ(e.depth, 0);
+        }
+    }
+    // Every document is visited, the one without a match too.
+    EXPECT_EQ(started, (std::vector<std::int16_t>{1, 2, 3}));
+    EXPECT_EQ(ended, (std::vector<std::int16_t>{1, 2, 3}));
+    // Layout and redraw only where something changed.
+    std::vector<std::int16_t> redrawn;
+    for (const sim::JournalEvent& e : outcome.journal.EventsOf(sim::EventKind::MusicRedrawn)) {
+        redrawn.push_back(e.document);
+    }
+    EXPECT_EQ(redrawn, (std::vector<std::int16_t>{1, 3}));
+}
+
+}  // namespace
+}  // namespace tavrel::e2e

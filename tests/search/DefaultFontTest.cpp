@@ -1,0 +1,128 @@
+// The default-font mark and the preparation of a request's two texts.
+#include "search/Engine.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "host/RecordLayout.h"
+
+namespace tavrel {
+namespace {
+
+using testing_support::EngineTest;
+using testing_support::ScoreBuilder;
+
+class DefaultFontTest : public EngineTest {};
+
+TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
+    struct Row {
+        int line;
+        std::string name;
+        bool marked;
+        std::string nameAfter;
+        std::int16_t argAfter;
+    };
+    const Row rows[] = {
+        {__LINE__, "Times New Roman", true, "Times New Roman", 5},
+        {__LINE__, "times new ROMAN", true, "times new ROMAN", 5},
+        {__LINE__, "Font0", true, "Times New Roman", 4096},
+        {__LINE__, "font0", true, "Times New Roman", 4096},
+        {__LINE__, "Arial", false, "Arial", 5},
+        {__LINE__, "", false, "", 5},
+    };
+    Open(ScoreBuilder().Font(0, "Times New Roman", 4096).Font(3, "Arial", 0));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        StringStyle style;
+        style.fontName = row.name;
+        style.fontArg = 5;
+        MarkDefaultFont(style);
+        EXPECT_EQ((style.fontFlags & FONT_FLAG_DEFAULT) != 0, row.marked);
+        EXPECT_EQ(style.fontName, row.nameAfter);
+        EXPECT_EQ(style.fontArg, row.argAfter);
+    }
+}
+
+TEST_F(DefaultFontTest, NothingIsMarkedWithoutADefaultFontRecord) {
+    Open(ScoreBuilder().Font(3, "Arial", 0));
+    StringStyle style;
+    style.fontName = "Font0";
+    MarkDefaultFont(style);
+    EXPECT_EQ(style.fontFlags, 0);
+    EXPECT_EQ(style.fontName, "Font0");
+}
+
+TEST_F(DefaultFontTest, AnEmptyNameNeverEqualsAnEmptyDefaultName) {
+    Open(ScoreBuilder().Font(0, "", 0));
+    StringStyle style;
+    MarkDefaultFont(style);
+    EXPECT_EQ(style.fontFlags, 0);
+}
+
+TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
+    Open(ScoreBuilder().Font(0, "Times New Roman", 4096).Font(3, "Arial", 77));
+    StringStyle arial;
+    arial.fontName = "Arial";
+    ResolveFontNumber(arial);
+    EXPECT_EQ(arial.fontId, 3);
+    EXPECT_EQ(arial.fontArg, 77);
+
+    StringStyle none;
+    none.fontId = 3;
+    ResolveFontNumber(none);
+    EXPECT_EQ(none.fontId, kUnset16);
+
+    StringStyle unknown;
+    unknown.fontName = "Nonexistent";
+    unknown.fontArg = 9;
+    ResolveFontNumber(unknown);
+    EXPECT_EQ(unknown.fontId, kUnset16);
+    EXPECT_EQ(unknown.fontArg, 9);
+
+    StringStyle font0;
+    font0.fontName = "Font0";
+    ResolveFontNumber(font0);
+    EXPECT_EQ(font0.fontId, 0);
+    EXPECT_EQ(font0.fontArg, 4096);
+}
+
+TEST_F(DefaultFontTest, PreparationResetsUnusedStylesAndConvertsTexts) {
+    Open(ScoreBuilder().Font(0, "Times New Roman", 4096));
+    UniversalString search("a^tb<67>");
+    UniversalString replace("^^");
+    StringStyle bold;
+    bold.effects = 1;
+    bold.effectsMask = 1;
+    search.setStyle(bold);
+    replace.setStyle(bold);
+    std::uint32_t options = SR_USE_REPLACE_STYLE | SR_FILE_INFO;
+    PrepareSearch(search, replace, options);
+    EXPECT_EQ(search.text(), u"a\tbC");
+    EXPECT_EQ(search.style().effectsMask, 0);  // its box is clear: accepts anything
+    EXPECT_FALSE(search.styleSet());
+    EXPECT_EQ(replace.text(), u"\u001E");
+    EXPECT_EQ(replace.style().effects, 1);
+    EXPECT_EQ(options, SR_USE_REPLACE_STYLE | SR_FILE_INFO | 0x008F00C0u);
+}
+
+TEST_F(DefaultFontTest, PreparationWritesADefaultFontReplacementAsFont0) {
+    Open(ScoreBuilder().Font(0, "Times New Roman", 4096));
+    UniversalString search("x");
+    UniversalString replace("y");
+    StringStyle times;
+    times.fontName = "Times New Roman";
+    times.fontArg = 4096;
+    replace.setStyle(times);
+    std::uint32_t options = SR_USE_REPLACE_STYLE | SR_EVERYWHERE;
+    PrepareSearch(search, replace, options);
+    EXPECT_EQ(replace.style().fontName, "Font0");
+    EXPECT_EQ(replace.style().fontArg, 0);
+    EXPECT_NE(replace.style().fontFlags & FONT_FLAG_DEFAULT, 0);
+    // Everywhere stands for every category and every file-info text.
+    EXPECT_EQ(options & SR_ALL_CATEGORIES, SR_ALL_CATEGORIES);
+}
+
+}  // namespace
+}  // namespace tavrel

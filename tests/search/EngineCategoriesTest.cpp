@@ -1,0 +1,271 @@
+// Each category of the engine reaches exactly its own kinds of text: a score
+// with the word once in every kind of text, searched one category at a time
+// and everywhere.
+#include "search/Engine.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "host/RecordLayout.h"
+
+namespace tavrel {
+namespace {
+
+using testing_support::EngineTest;
+using testing_support::EveryKindScore;
+using testing_support::Key;
+using testing_support::StaffStyleNameOf;
+using testing_support::TextOf;
+
+// Where EveryKindScore puts the word.
+enum Place {
+    kStaff,
+    kStyleBlock,
+    kGroup,
+    kPageBlock,
+    kMeasureBlock,
+    kStyleName,
+    kVerse,
+    kChorus,
+    kSection,
+    kShape,
+    kTitle,
+    kInfo7,
+    kTempo,
+    kRepeat,
+    kEnding,
+    kPlaceCount
+};
+
+std::string PlaceText(std::int16_t doc, int place) {
+    switch (place) {
+        case kStaff:
+            return TextOf(doc, layout::kTextBlockText, Key(1));
+        case kStyleBlock:
+            return TextOf(doc, layout::kTextBlockText, Key(2));
+        case kGroup:
+            return TextOf(doc, layout::kTextBlockText, Key(3));
+        case kPageBlock:
+            return TextOf(doc, layout::kTextBlockText, Key(4));
+        case kMeasureBlock:
+            return TextOf(doc, layout::kTextBlockText, Key(5));
+        case kStyleName:
+            return StaffStyleNameOf(doc, 1);
+        case kVerse:
+            return TextOf(doc, layout::kLyricsVerse, Key(1));
+        case kChorus:
+            return TextOf(doc, layout::kLyricsChorus, Key(1));
+        case kSection:
+            return TextOf(doc, layout::kLyricsSection, Key(1));
+        case kShape:
+            return TextOf(doc, layout::kSmartShapeText, Key(1));
+        case kTitle:
+            return TextOf(doc, layout::kFileInfoText, Key(1));
+        case kInfo7:
+            return TextOf(doc, layout::kFileInfoText, Key(7));
+        case kTempo:
+            return TextOf(doc, layout::kExpressionText, Key(1));
+        case kRepeat:
+            return TextOf(doc, layout::kRepeatText, Key(1));
+        case kEnding:
+            return TextOf(doc, layout::kEndingText, Key(1));
+        default:
+            return "?";
+    }
+}
+
+// The texts as EveryKindScore holds them, with `word` in its place.
+std::string Expected(int place, const std::string& word) {
+    static const char* const kLead[kPlaceCount] = {
+        "Violin ",  "Style ", "Group ", "Page ",  "Measure ", "Name ",   "verse ", "chorus ",
+        "section ", "shape ", "title ", "info7 ", "tempo ",   "repeat ", "ending "};
+    return kLead[place] + word;
+}
+
+class EngineCategoriesTest : public EngineTest {
+  protected:
+    std::uint32_t Run(const std::string& search, const std::string& replace,
+                      std::uint32_t options) {
+        UniversalString s(search);
+        UniversalString r(replace);
+        return ReplaceInCurrentDocument(s, r, options);
+    }
+};
+
+TEST_F(EngineCategoriesTest, EachCategoryReachesItsOwnTexts) {
+    struct Row {
+        int line;
+        std::uint32_t options;
+        std::vector<int> changed;
+    };
+    const std::vector<int> all = {kStaff,     kStyleBlock, kGroup,  kPageBlock, kMeasureBlock,
+                                  kStyleName, kVerse,      kChorus, kSection,   kShape,
+                                  kTitle,     kInfo7,      kTempo,  kRepeat,    kEnding};
+    const Row rows[] = {
+        {__LINE__, SR_STAFF_NAMES, {kStaff, kStyleBlock}},
+        {__LINE__, SR_STAFF_STYLE_NAMES, {kStyleName}},
+        {__LINE__, SR_GROUP_NAMES, {kGroup}},
+        {__LINE__, SR_TEXT_BLOCKS, {kPageBlock, kMeasureBlock}},
+        {__LINE__, SR_LYRICS, {kVerse, kChorus, kSection}},
+        {__LINE__, SR_SMART_SHAPES, {kShape}},
+        {__LINE__, SR_FILE_INFO, {kTitle, kInfo7}},
+        {__LINE__, SR_FILE_INFO_7, {kInfo7}},
+        {__LINE__, SR_REPEAT_TEXTS, {kRepeat, kEnding}},
+        {__LINE__, SR_TEXT_EXPRESSIONS, {kTempo}},
+        {__LINE__, SR_ARTICULATIONS, {}},  // a word is not a symbol
+        {__LINE__, SR_STYLE_PAIRS, {}},
+        {__LINE__, SR_GROUP_NAMES | SR_LYRICS, {kGroup, kVerse, kChorus, kSection}},
+        {__LINE__, SR_EVERYWHERE, all},
+        {__LINE__, SR_INITIAL_OPTIONS, all},
+        {__LINE__, SR_MATCH_CASE | SR_WHOLE_WORDS, {}},  // no category
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Sim().Reset();
+        const std::int16_t doc = Open(EveryKindScore("Allegro"));
+        EXPECT_EQ(Run("Allegro", "Presto", row.options), row.changed.size());
+        for (int place = 0; place < kPlaceCount; ++place) {
+            SCOPED_TRACE(place);
+            bool expectChange = false;
+            for (int p : row.changed) {
+                expectChange = expectChange || p == place;
+            }
+            EXPECT_EQ(PlaceText(doc, place), Expected(place, expectChange ? "Presto" : "Allegro"));
+        }
+    }
+}
+
+TEST_F(EngineCategoriesTest, MatchCaseAndWholeWords) {
+    struct Row {
+        int line;
+        std::string text;
+        std::string search;
+        std::uint32_t options;
+        std::uint32_t count;
+        std::string after;
+    };
+    const Row rows[] = {
+        {__LINE__, "a cat Cat CAT", "cat", 0, 3, "a dog dog dog"},
+        {__LINE__, "a cat Cat CAT", "Cat", SR_MATCH_CASE, 1, "a cat dog CAT"},
+        {__LINE__, "the cat, tomcat cats", "cat", SR_WHOLE_WORDS, 1, "the dog, tomcat cats"},
+        {__LINE__, "the cat, tomcat cats", "cat", 0, 3, "the dog, tomdog dogs"},
+        {__LINE__, "Cat cat", "cat", SR_MATCH_CASE | SR_WHOLE_WORDS, 1, "Cat dog"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Sim().Reset();
+        const std::int16_t doc =
+            Open(testing_support::ScoreBuilder().Text(layout::kExpressionText, 1, row.text));
+        EXPECT_EQ(Run(row.search, "dog", SR_TEXT_EXPRESSIONS | row.options), row.count);
+        EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), row.after);
+    }
+}
+
+TEST_F(EngineCategoriesTest, StaffStyleNamesIgnoreCaseAndWordOptions) {
+    const std::int16_t doc =
+        Open(testing_support::ScoreBuilder().StaffStyle(1, 0, 0, "slash Slashes"));
+    // Without Match Case the text search would take both; the name is
+    // compared exactly and inside words.
+    EXPECT_EQ(Run("Slash", "Cut", SR_STAFF_STYLE_NAMES | SR_WHOLE_WORDS), 1u);
+    EXPECT_EQ(StaffStyleNameOf(doc, 1), "slash Cutes");
+}
+
+TEST_F(EngineCategoriesTest, StaffStyleNameIsCutToItsFieldAndZeroFilled) {
+    namespace ss = layout::staffstyle;
+    testing_support::ScoreBuilder b;
+    b.StaffStyle(1, 0, 0, std::string(46, 'n') + "x");  // 47 bytes: a full field
+    b.StaffStyle(2, 0, 0, "x \xE9");                    // é in Windows-1252
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("x", "\xCE\xA9", SR_STAFF_STYLE_NAMES), 0u);  // Ω cannot be stored
+    EXPECT_EQ(StaffStyleNameOf(doc, 1), std::string(46, 'n') + "x");
+    EXPECT_EQ(StaffStyleNameOf(doc, 2), "x \xE9");
+
+    EXPECT_EQ(Run("x", "yz", SR_STAFF_STYLE_NAMES), 2u);
+    EXPECT_EQ(StaffStyleNameOf(doc, 1), std::string(46, 'n') + "y");
+    EXPECT_EQ(StaffStyleNameOf(doc, 2), "yz \xE9");
+    const sim::Bytes record = testing_support::RecordOf(doc, ss::kTag, Key(1));
+    ASSERT_EQ(record.size(), ss::kSize);
+    for (std::size_t i = ss::kName + 47; i < ss::kSize; ++i) {
+        EXPECT_EQ(record[i], 0) << "byte " << i;
+    }
+}
+
+TEST_F(EngineCategoriesTest, TextBlocksOnEveryPageAndMeasure) {
+    testing_support::ScoreBuilder b;
+    b.Pages(2);
+    for (std::uint16_t t = 1; t <= 6; ++t) {
+        b.Text(layout::kTextBlockText, t, "ax").TextBlock(t, t);
+    }
+    // Page 0 (the score's own), pages 1 and 2, two per page where listed;
+    // page 3 lies beyond the page count and is not searched.
+    b.PageBlock(0, 0, 1).PageBlock(1, 0, 2).PageBlock(1, 1, 3).PageBlock(2, 0, 4);
+    b.PageBlock(3, 0, 5).MeasureBlock(7, 6);
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("x", "y", SR_TEXT_BLOCKS), 5u);
+    for (std::uint16_t t = 1; t <= 6; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(t)), t == 5 ? "ax" : "ay");
+    }
+}
+
+TEST_F(EngineCategoriesTest, ASharedTextIsSearchedOnce) {
+    // A staff and a staff style show the same text block, and a second
+    // staff another block of the same text: "Vln" becomes "Vln." once.
+    testing_support::ScoreBuilder b;
+    b.Text(layout::kTextBlockText, 1, "1 Vln").TextBlock(1, 1).TextBlock(2, 1);
+    b.Staff(1, 1, 0).Staff(2, 2, 1).StaffStyle(1, 1, 0, "Vln");
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("Vln", "Vln.", SR_STAFF_NAMES | SR_STAFF_STYLE_NAMES), 2u);
+    EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(1)), "1 Vln.");
+    EXPECT_EQ(StaffStyleNameOf(doc, 1), "Vln.");
+}
+
+TEST_F(EngineCategoriesTest, TextNumberZeroIsNeverWrittenNorCounted) {
+    testing_support::ScoreBuilder b;
+    b.Text(layout::kTextBlockText, 0, "Allegro").TextBlock(1, 0).Staff(1, 1, 0);
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("Allegro", "Presto", SR_STAFF_NAMES), 0u);
+    EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(0)), "Allegro");
+}
+
+TEST_F(EngineCategoriesTest, FileInfoLosesItsStyleCommands) {
+    testing_support::ScoreBuilder b;
+    b.Text(layout::kFileInfoText, 1, "^font(Arial,0)^size(14)Sonata ^^ in ^flat()A");
+    b.Text(layout::kFileInfoText, 3, "^size(9)no match here");
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("Sonata", "Suite", SR_FILE_INFO), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kFileInfoText, Key(1)), "Suite ^ in ^flat()A");
+    // Unchanged texts are not written back, so they keep their commands.
+    EXPECT_EQ(TextOf(doc, layout::kFileInfoText, Key(3)), "^size(9)no match here");
+}
+
+TEST_F(EngineCategoriesTest, AnEmptySearchSkipsFileInfoAndTheWordsOfRepeatsAndEndings) {
+    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    UniversalString s;
+    UniversalString r;
+    r.style().size = 20;
+    r.style().fontName.clear();
+    ReplaceInCurrentDocument(s, r, SR_FILE_INFO | SR_REPEAT_TEXTS | SR_USE_REPLACE_STYLE);
+    EXPECT_EQ(PlaceText(doc, kTitle), Expected(kTitle, "Allegro"));
+    EXPECT_EQ(PlaceText(doc, kRepeat), Expected(kRepeat, "Allegro"));
+    EXPECT_EQ(PlaceText(doc, kEnding), Expected(kEnding, "Allegro"));
+    // The repeat text's style took the size.
+    EXPECT_EQ(testing_support::TripletOf(doc, layout::repeatstyle::kTag, Key(1), 4),
+              (StyleTriplet{0, 20, 0}));
+}
+
+TEST_F(EngineCategoriesTest, TypedShorthandsAndCodesAreConverted) {
+    const std::int16_t doc = Open(testing_support::ScoreBuilder()
+                                      .Text(layout::kExpressionText, 1, "a\tb")
+                                      .Text(layout::kExpressionText, 2, "in F^sharp() minor"));
+    EXPECT_EQ(Run("^t", "<66>", SR_TEXT_EXPRESSIONS), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "aBb");
+    EXPECT_EQ(Run("F^s", "G^b", SR_TEXT_EXPRESSIONS), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(2)), "in G^flat() minor");
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,121 @@
+// Honest counts when the host refuses saves or fails loads: the walk skips
+// what did not load, and nothing is counted that was not written.
+#include "search/Engine.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "host/RecordLayout.h"
+
+namespace tavrel {
+namespace {
+
+using testing_support::EngineTest;
+using testing_support::EveryKindScore;
+using testing_support::Key;
+using testing_support::TextOf;
+
+class EngineFaultsTest : public EngineTest {
+  protected:
+    std::uint32_t Run(const std::string& search, const std::string& replace,
+                      std::uint32_t options) {
+        UniversalString s(search);
+        UniversalString r(replace);
+        return ReplaceInCurrentDocument(s, r, options);
+    }
+};
+
+TEST_F(EngineFaultsTest, RefusedSavesAreNotCounted) {
+    struct Row {
+        int line;
+        RecordTag refused;
+        std::uint32_t count;  // of the 15 places EveryKindScore fills
+    };
+    const Row rows[] = {
+        {__LINE__, layout::kTextBlockText, 15 - 5},  {__LINE__, layout::kLyricsChorus, 15 - 1},
+        {__LINE__, layout::kFileInfoText, 15 - 2},   {__LINE__, layout::staffstyle::kTag, 15 - 1},
+        {__LINE__, layout::kRepeatText, 15 - 1},     {__LINE__, layout::kEndingText, 15 - 1},
+        {__LINE__, layout::kExpressionText, 15 - 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Sim().Reset();
+        Open(EveryKindScore("Allegro"));
+        Sim().GetFaults().RefuseSavesOf(row.refused);
+        EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), row.count);
+    }
+}
+
+TEST_F(EngineFaultsTest, EverySaveRefusedCountsNothing) {
+    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    Sim().GetFaults().RefuseAllSaves();
+    EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), 0u);
+    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "tempo Allegro");
+
+    // Style-only changes to records count only when saved, too.
+    UniversalString s;
+    UniversalString r;
+    r.style().size = 30;
+    EXPECT_EQ(ReplaceInCurrentDocument(s, r, SR_EVERYWHERE | SR_USE_REPLACE_STYLE), 0u);
+}
+
+TEST_F(EngineFaultsTest, FailingLoadsAreSkipped) {
+    struct Row {
+        int line;
+        RecordTag failing;
+        std::uint32_t count;
+    };
+    const Row rows[] = {
+        // Without text-block records no text block's text is reached.
+        {__LINE__, layout::textblock::kTag, 15 - 5},
+        {__LINE__, layout::kLyricsVerse, 15 - 1},
+        // A repeat text whose style record does not load is left alone.
+        {__LINE__, layout::repeatstyle::kTag, 15 - 1},
+        {__LINE__, layout::staff::kTag, 15},  // walked with next-record, not loaded
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Sim().Reset();
+        const std::int16_t doc = Open(EveryKindScore("Allegro"));
+        Sim().GetFaults().FailLoadsOf(row.failing);
+        EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), row.count);
+        if (row.failing == layout::repeatstyle::kTag) {
+            EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "repeat Allegro");
+        }
+    }
+}
+
+TEST_F(EngineFaultsTest, CountsBeyondSixteenBits) {
+    // 400 texts of 100 occurrences each: 40,000 replacements.
+    testing_support::ScoreBuilder b;
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+        text += " a";
+    }
+    for (std::uint16_t n = 1; n <= 400; ++n) {
+        b.Text(layout::kExpressionText, n, text);
+    }
+    const std::int16_t doc = Open(b);
+    EXPECT_EQ(Run("a", "b", SR_TEXT_EXPRESSIONS), 40000u);
+    std::string expected;
+    for (int i = 0; i < 100; ++i) {
+        expected += " b";
+    }
+    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(400)), expected);
+}
+
+TEST_F(EngineFaultsTest, PublicTextRecordSearch) {
+    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    const UniversalString s("Allegro");
+    const UniversalString r("Presto");
+    EXPECT_EQ(ReplaceInTextRecords(1, layout::kLyricsVerse, s, r, 0), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kLyricsVerse, Key(1)), "verse Presto");
+    EXPECT_EQ(ReplaceInTextRecords(2, layout::kLyricsVerse, s, r, 0), 0u);  // no such text
+    EXPECT_EQ(ReplaceInTextRecords(0, layout::kFileInfoText, s, r, SR_ALL_RECORDS), 2u);
+    EXPECT_EQ(TextOf(doc, layout::kFileInfoText, Key(7)), "info7 Presto");
+}
+
+}  // namespace
+}  // namespace tavrel

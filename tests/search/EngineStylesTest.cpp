@@ -1,0 +1,208 @@
+// Style-only requests and the records that carry their own style: repeat
+// texts, two- and three-style records and articulation slots.
+#include "search/Engine.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "host/RecordLayout.h"
+
+namespace tavrel {
+namespace {
+
+using testing_support::EngineTest;
+using testing_support::Key;
+using testing_support::ScoreBuilder;
+using testing_support::TextOf;
+using testing_support::TripletOf;
+
+namespace ar = layout::articulation;
+namespace rs = layout::repeatstyle;
+namespace two = layout::twostyle;
+namespace three = layout::threestyle;
+
+constexpr std::uint16_t kBold = 0x01, kItalic = 0x02, kUnderline = 0x04;
+
+StyleTriplet SlotOf(std::int16_t doc, std::uint16_t record, int slot) {
+    const sim::Bytes r = testing_support::RecordOf(doc, ar::kTag, Key(record));
+    if (r.size() != ar::kSize) {
+        return StyleTriplet{0xDEAD, 0xDEAD, 0xDEAD};
+    }
+    return slot == 1 ? ReadTriplet(r.data(), ar::kFont1, ar::kSize1, ar::kBits1)
+                     : ReadTriplet(r.data(), ar::kFont2, ar::kSize2, ar::kBits2);
+}
+
+std::uint32_t CharOf(std::int16_t doc, std::uint16_t record, int slot) {
+    const sim::Bytes r = testing_support::RecordOf(doc, ar::kTag, Key(record));
+    return r.size() == ar::kSize ? layout::ReadU32(r.data(), slot == 1 ? ar::kChar1 : ar::kChar2)
+                                 : 0xDEADu;
+}
+
+class EngineStylesTest : public EngineTest {
+  protected:
+    // Search and replacement with styles; the use-style bits follow from
+    // whether a style is given.
+    std::uint32_t Run(const std::string& search, const StringStyle* filter,
+                      const std::string& replace, const StringStyle* change,
+                      std::uint32_t options) {
+        UniversalString s(search);
+        UniversalString r(replace);
+        if (filter != nullptr) {
+            s.setStyle(*filter);
+            options |= SR_USE_SEARCH_STYLE;
+        }
+        if (change != nullptr) {
+            r.setStyle(*change);
+            options |= SR_USE_REPLACE_STYLE;
+        }
+        return ReplaceInCurrentDocument(s, r, options);
+    }
+};
+
+StringStyle Effects(std::uint16_t on, std::uint16_t mask) {
+    StringStyle s;
+    s.effects = on;
+    s.effectsMask = mask;
+    return s;
+}
+
+TEST_F(EngineStylesTest, StylePairsOnlyUnderEverywhereWithBothTextsEmpty) {
+    ScoreBuilder b;
+    b.TwoStyle(1, {0, 12, kBold}, {0, 12, 0}).TwoStyle(2, {0, 12, 0}, {0, 12, 0});
+    const std::int16_t doc = Open(b);
+    const StringStyle bold = Effects(kBold, kBold);
+    const StringStyle italic = Effects(kItalic, kItalic);
+
+    EXPECT_EQ(Run("", &bold, "", &italic, SR_TEXT_EXPRESSIONS | SR_ARTICULATIONS), 0u);
+    EXPECT_EQ(Run("x", &bold, "y", &italic, SR_EVERYWHERE), 0u);
+    EXPECT_EQ(TripletOf(doc, two::kTag, Key(1), two::kStyles[0]), (StyleTriplet{0, 12, kBold}));
+
+    // Only the bold triplet of record 1 matches: one record restyled.
+    EXPECT_EQ(Run("", &bold, "", &italic, SR_EVERYWHERE), 1u);
+    EXPECT_EQ(TripletOf(doc, two::kTag, Key(1), two::kStyles[0]),
+              (StyleTriplet{0, 12, kBold | kItalic}));
+    EXPECT_EQ(TripletOf(doc, two::kTag, Key(1), two::kStyles[1]), (StyleTriplet{0, 12, 0}));
+    EXPECT_EQ(TripletOf(doc, two::kTag, Key(2), two::kStyles[0]), (StyleTriplet{0, 12, 0}));
+}
+
+TEST_F(EngineStylesTest, ThreeStyleRecordsWithTextExpressions) {
+    ScoreBuilder b;
+    b.ThreeStyle(1, {0, 24, 0}, {0, 18, 0}, {0, 24, kItalic});
+    const std::int16_t doc = Open(b);
+    StringStyle size24;
+    size24.size = 24;
+    StringStyle setSize30AndUnbold = Effects(0, kItalic);
+    setSize30AndUnbold.size = 30;
+    EXPECT_EQ(Run("", &size24, "", &setSize30AndUnbold, SR_TEXT_EXPRESSIONS), 1u);
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[0]), (StyleTriplet{0, 30, 0}));
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 18, 0}));
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[2]), (StyleTriplet{0, 30, 0}));
+    // A replacement style that changes nothing restyles nothing.
+    StringStyle size18;
+    size18.size = 18;
+    EXPECT_EQ(Run("", &size18, "", nullptr, SR_TEXT_EXPRESSIONS), 0u);
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 18, 0}));
+}
+
+TEST_F(EngineStylesTest, RecordFiltersByTheDocumentsFontNumber) {
+    ScoreBuilder b;
+    b.Font(0, "Times New Roman", 4096).Font(3, "Arial", 7);
+    b.ThreeStyle(1, {3, 12, 0}, {0, 12, 0}, {3, 12, 0});
+    const std::int16_t doc = Open(b);
+    StringStyle arial;
+    arial.fontName = "arial";
+    arial.fontId = 3;
+    StringStyle times;
+    times.fontName = "Times New Roman";
+    times.fontId = 0;
+    EXPECT_EQ(Run("", &arial, "", &times, SR_TEXT_EXPRESSIONS), 1u);
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[0]), (StyleTriplet{0, 12, 0}));
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[2]), (StyleTriplet{0, 12, 0}));
+
+    // A font the document does not have: nothing matches, rather than all.
+    StringStyle missing;
+    missing.fontName = "Nonexistent";
+    StringStyle big;
+    big.size = 40;
+    EXPECT_EQ(Run("", &missing, "", &big, SR_TEXT_EXPRESSIONS), 0u);
+    EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 12, 0}));
+}
+
+TEST_F(EngineStylesTest, RepeatTextStyleRules) {
+    ScoreBuilder b;
+    b.Repeat(1, "D.S. al Coda", {0, 12, kBold});
+    b.Repeat(2, "D.S. al Fine", {0, 12, 0});
+    b.Repeat(3, "To Coda", {0, 12, kBold});
+    const std::int16_t doc = Open(b);
+    const StringStyle bold = Effects(kBold, kBold);
+    const StringStyle italic = Effects(kItalic, kItalic);
+
+    // With a search text: only bold repeats that hold it; the count is the
+    // number of occurrences, the style goes with them.
+    EXPECT_EQ(Run("D.S.", &bold, "Dal Segno", &italic, SR_REPEAT_TEXTS), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "Dal Segno al Coda");
+    EXPECT_EQ(TripletOf(doc, rs::kTag, Key(1), rs::kFont), (StyleTriplet{0, 12, kBold | kItalic}));
+    EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(2)), "D.S. al Fine");  // not bold
+    EXPECT_EQ(TripletOf(doc, rs::kTag, Key(2), rs::kFont), (StyleTriplet{0, 12, 0}));
+    EXPECT_EQ(TripletOf(doc, rs::kTag, Key(3), rs::kFont), (StyleTriplet{0, 12, kBold}));
+
+    // Style only: every matching repeat counts 1, its words stay.
+    StringStyle size9;
+    size9.size = 9;
+    EXPECT_EQ(Run("", &bold, "", &size9, SR_REPEAT_TEXTS), 2u);
+    EXPECT_EQ(TripletOf(doc, rs::kTag, Key(3), rs::kFont), (StyleTriplet{0, 9, kBold}));
+    EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(3)), "To Coda");
+}
+
+TEST_F(EngineStylesTest, RepeatWordsAreMatchedCaseSensitively) {
+    const std::int16_t doc =
+        Open(ScoreBuilder().Repeat(1, "to coda", {0, 12, 0}).Ending(1, "1. To"));
+    EXPECT_EQ(Run("To", nullptr, "Al", nullptr, SR_REPEAT_TEXTS), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "to coda");
+    EXPECT_EQ(TextOf(doc, layout::kEndingText, Key(1)), "1. Al");
+}
+
+TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
+    ScoreBuilder b;
+    b.Articulation(1, '>', {3, 24, 0}, '.', {3, 24, 0}, 0);
+    b.Articulation(2, '.', {3, 24, 0}, '>', {3, 24, 0}, ar::kSlot2NotChar);
+    b.Articulation(3, 'a', {3, 24, 0}, 0x10041, {3, 24, 0}, 0);  // 'A' in the low 16 bits
+    const std::int16_t doc = Open(b);
+    const StringStyle bold = Effects(kBold, kBold);
+
+    EXPECT_EQ(Run(">", nullptr, "^", &bold, SR_ARTICULATIONS), 1u);
+    EXPECT_EQ(CharOf(doc, 1, 1), std::uint32_t('^'));
+    EXPECT_EQ(SlotOf(doc, 1, 1), (StyleTriplet{3, 24, kBold}));
+    EXPECT_EQ(CharOf(doc, 1, 2), std::uint32_t('.'));  // the other slot keeps its style
+    EXPECT_EQ(SlotOf(doc, 1, 2), (StyleTriplet{3, 24, 0}));
+    EXPECT_EQ(CharOf(doc, 2, 2), std::uint32_t('>'));  // slot 2 of record 2 is no character
+
+    // Compared case-sensitively even without Match Case; a wide character
+    // is read by its low 16 bits and stored zero-extended.
+    EXPECT_EQ(Run("A", nullptr, "V", nullptr, SR_ARTICULATIONS), 1u);
+    EXPECT_EQ(CharOf(doc, 3, 1), std::uint32_t('a'));
+    EXPECT_EQ(CharOf(doc, 3, 2), std::uint32_t('V'));
+
+    // Two characters leave articulations alone.
+    EXPECT_EQ(Run(".^", nullptr, "xy", nullptr, SR_ARTICULATIONS), 0u);
+}
+
+TEST_F(EngineStylesTest, ArticulationStyleOnlyReplacesBits) {
+    ScoreBuilder b;
+    b.Articulation(1, '>', {3, 24, kBold | kUnderline}, '.', {3, 24, kUnderline},
+                   ar::kSlot1NotChar);
+    b.Articulation(2, '>', {3, 24, kBold}, '.', {3, 24, 0}, 0);
+    const std::int16_t doc = Open(b);
+    const StringStyle bold = Effects(kBold, kBold);
+    const StringStyle italic = Effects(kItalic, kItalic);
+    // Record 1: slot 1 is no character, slot 2 is not bold. Record 2: slot 1.
+    EXPECT_EQ(Run("", &bold, "", &italic, SR_ARTICULATIONS), 1u);
+    EXPECT_EQ(SlotOf(doc, 1, 1), (StyleTriplet{3, 24, kBold | kUnderline}));
+    EXPECT_EQ(SlotOf(doc, 2, 1), (StyleTriplet{3, 24, kItalic}));  // replaced, not ORed
+    EXPECT_EQ(SlotOf(doc, 2, 2), (StyleTriplet{3, 24, 0}));
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,123 @@
+// The style filter and style change of style-carrying records.
+#include "search/RecordStyle.h"
+
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "text/StringStyle.h"
+
+namespace tavrel {
+namespace {
+
+StringStyle Style(std::uint16_t fontId, std::uint16_t size, std::uint16_t effects,
+                  std::uint16_t mask, const char* fontName = "") {
+    StringStyle s;
+    s.fontId = fontId;
+    s.size = size;
+    s.effects = effects;
+    s.effectsMask = mask;
+    s.fontName = fontName;
+    return s;
+}
+
+constexpr std::uint16_t kAny = 0xFFFF;
+
+TEST(RecordStyleFilterTest, AcceptsByFontSizeOnAndOffBits) {
+    struct Row {
+        int line;
+        StringStyle filter;
+        StyleTriplet item;
+        bool matches;
+    };
+    const Row rows[] = {
+        {__LINE__, StringStyle(), {7, 30, 0xFFFF}, true},  // reset filter: anything
+        {__LINE__, Style(3, kAny, 0, 0, "Arial"), {3, 12, 0}, true},
+        {__LINE__, Style(3, kAny, 0, 0, "Arial"), {4, 12, 0}, false},
+        {__LINE__, Style(kAny, 12, 0, 0), {9, 12, 5}, true},
+        {__LINE__, Style(kAny, 12, 0, 0), {9, 14, 5}, false},
+        // "on" bits: at least one of them
+        {__LINE__, Style(kAny, kAny, 0x03, 0x03), {0, 0, 0x02}, true},
+        {__LINE__, Style(kAny, kAny, 0x03, 0x03), {0, 0, 0x04}, false},
+        // "off" bits: none of them (mask bits that are not on)
+        {__LINE__, Style(kAny, kAny, 0x00, 0x01), {0, 0, 0x02}, true},
+        {__LINE__, Style(kAny, kAny, 0x00, 0x01), {0, 0, 0x03}, false},
+        {__LINE__, Style(kAny, kAny, 0x01, 0x03), {0, 0, 0x01}, true},
+        {__LINE__, Style(kAny, kAny, 0x01, 0x03), {0, 0, 0x03}, false},
+        // on bits outside the mask still count as "on"
+        {__LINE__, Style(kAny, kAny, 0x04, 0x00), {0, 0, 0x04}, true},
+        {__LINE__, Style(kAny, kAny, 0x04, 0x00), {0, 0, 0x00}, false},
+        // a named font the document lacks matches nothing, not everything
+        {__LINE__, Style(kAny, kAny, 0, 0, "Nonexistent"), {0, 12, 0}, false},
+        {__LINE__, Style(kAny, kAny, 0, 0, "Nonexistent"), {0xFFFF, 0xFFFF, 0}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(RecordStyleFilter(row.filter).Matches(row.item), row.matches);
+    }
+}
+
+TEST(RecordStyleChangeTest, SetsFontSizeAndBits) {
+    struct Row {
+        int line;
+        StringStyle replacement;
+        StyleTriplet before;
+        StyleTriplet after;         // ordinary records
+        StyleTriplet articulation;  // articulation slots
+        bool applied;
+    };
+    const Row rows[] = {
+        // a reset style changes nothing and does not count
+        {__LINE__, StringStyle(), {1, 12, 0x05}, {1, 12, 0x05}, {1, 12, 0x05}, false},
+        {__LINE__, Style(3, kAny, 0, 0), {1, 12, 0x05}, {3, 12, 0x05}, {3, 12, 0x05}, true},
+        {__LINE__, Style(kAny, 20, 0, 0), {1, 12, 0x05}, {1, 20, 0x05}, {1, 20, 0x05}, true},
+        // on bits: ORed in, but replace an articulation's bits
+        {__LINE__,
+         Style(kAny, kAny, 0x02, 0x02),
+         {1, 12, 0x05},
+         {1, 12, 0x07},
+         {1, 12, 0x02},
+         true},
+        // clear bits: mask bits that are not on
+        {__LINE__,
+         Style(kAny, kAny, 0x00, 0x01),
+         {1, 12, 0x05},
+         {1, 12, 0x04},
+         {1, 12, 0x04},
+         true},
+        // counts as applied even when the item already had those values
+        {__LINE__, Style(1, 12, 0, 0), {1, 12, 0}, {1, 12, 0}, {1, 12, 0}, true},
+        {__LINE__,
+         Style(kAny, kAny, 0x02, 0x03),
+         {1, 12, 0x81},
+         {1, 12, 0x82},
+         {1, 12, 0x02},
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const RecordStyleChange change(row.replacement);
+        StyleTriplet item = row.before;
+        EXPECT_EQ(change.Apply(item), row.applied);
+        EXPECT_EQ(item, row.after);
+        StyleTriplet slot = row.before;
+        EXPECT_EQ(change.ApplyToArticulation(slot), row.applied);
+        EXPECT_EQ(slot, row.articulation);
+    }
+}
+
+TEST(RecordStyleTest, TripletsRoundTripAtTheirOffsets) {
+    std::uint8_t record[12] = {};
+    WriteTriplet(record, 2, 6, 10, StyleTriplet{0x1234, 0x00FF, 0x8001});
+    EXPECT_EQ(record[2], 0x34);
+    EXPECT_EQ(record[3], 0x12);
+    EXPECT_EQ(record[6], 0xFF);
+    EXPECT_EQ(record[10], 0x01);
+    EXPECT_EQ(record[11], 0x80);
+    EXPECT_EQ(record[4], 0);  // bytes between fields untouched
+    EXPECT_EQ(ReadTriplet(record, 2, 6, 10), (StyleTriplet{0x1234, 0x00FF, 0x8001}));
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,61 @@
+// Replacing in staff-style names: case-sensitive, never whole words, bounded
+// to the record's field, and never storing a character the code page lacks.
+#include "search/StaffStyleName.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "text/UniversalString.h"
+
+namespace tavrel {
+namespace {
+
+TEST(StaffStyleNameTest, ReplacesCaseSensitivelyAndInsideWords) {
+    struct Row {
+        int line;
+        std::string name;  // ANSI (Windows-1252 here)
+        const char* search;
+        const char* replace;
+        std::uint32_t count;
+        std::string expected;  // ANSI; "-" when the name must stay untouched
+    };
+    const Row rows[] = {
+        {__LINE__, "Slash notation", "Slash", "Rhythm", 1, "Rhythm notation"},
+        {__LINE__, "Slash notation", "slash", "Rhythm", 0, "-"},  // case always matters
+        {__LINE__, "Slashes", "Slash", "Cut", 1, "Cutes"},        // never whole words
+        {__LINE__, "a-a-a", "a", "bb", 3, "bb-bb-bb"},
+        {__LINE__, "Caf\xE9 style", "\xC3\xA9", "e", 1, "Cafe style"},  // é from 1252
+        {__LINE__, "Euro", "Euro", "\xE2\x82\xAC", 1, "\x80"},          // € is 0x80
+        {__LINE__, "Omega", "Omega", "\xCE\xA9", 0, "-"},               // Ω: not in the code page
+        {__LINE__, "Slash", "", "x", 0, "-"},
+        {__LINE__, "", "a", "b", 0, "-"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        std::string out = "-";
+        EXPECT_EQ(ReplaceInAnsiName(row.name, UniversalString(row.search),
+                                    UniversalString(row.replace), out),
+                  row.count);
+        EXPECT_EQ(out, row.expected);
+    }
+}
+
+TEST(StaffStyleNameTest, LongNamesAreCutToTheField) {
+    // 40 characters, one 'x' turned into 10: 49 bytes, cut to 47.
+    const std::string name = std::string(39, 'n') + "x";
+    std::string out;
+    EXPECT_EQ(ReplaceInAnsiName(name, UniversalString("x"), UniversalString("0123456789"), out),
+              1u);
+    EXPECT_EQ(out, std::string(39, 'n') + "01234567");
+    EXPECT_EQ(out.size(), kStaffStyleNameMax);
+}
+
+TEST(StaffStyleNameTest, PrefixStopsBetweenCharacters) {
+    EXPECT_EQ(AnsiPrefix(u"\u20ACuro", 2), "\x80u");
+    EXPECT_EQ(AnsiPrefix(u"abc", 3), "abc");
+    EXPECT_EQ(AnsiPrefix(u"abc", 0), "");
+}
+
+}  // namespace
+}  // namespace tavrel
