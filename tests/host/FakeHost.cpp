@@ -1,8 +1,9 @@
-// The scripted host's exports and its resolver.
+// The scripted host's exports and the resolver that hands them out.
 #include "tests/host/FakeHost.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "host/HostCallbacks.h"
@@ -13,94 +14,72 @@ namespace tavrel::fakehost {
 
 namespace {
 
-using Key3 = std::tuple<RecordTag, std::uint16_t, std::uint16_t>;
-
-Call& Log(const char* name, std::uint32_t version) {
+// Logs a call and gives the fake, whose fields answer it.
+FakeHost& Log(const char* name, std::uint32_t version, std::int32_t a = 0, std::int32_t b = 0,
+              std::int32_t c = 0, std::u16string text = u"") {
     Call call;
     call.name = name;
     call.version = version;
+    call.a = a;
+    call.b = b;
+    call.c = c;
+    call.text = std::move(text);
     Fake().calls.push_back(call);
-    return Fake().calls.back();
+    return Fake();
+}
+
+std::u16string Widened(const char* text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    return std::u16string(bytes, bytes + std::strlen(text));
 }
 
 Call& LogRecord(const char* name, RecordTag tag, const RecordKey* key, const void* buffer,
                 std::uint32_t size, std::uint32_t version) {
-    Call& call = Log(name, version);
+    Call& call = Log(name, version).calls.back();
     call.tag = tag;
-    if (key != nullptr) {
-        call.key = *key;
-    }
+    call.key = key != nullptr ? *key : RecordKey{};
     call.hasBuffer = buffer != nullptr;
     call.size = size;
     return call;
 }
 
-std::uint32_t UnitBytes(RecordTag tag) {
-    return Fake().IsText(tag) ? 2 : 1;
-}
-
-// Copies a stored record into a buffer of `capacity` host units; a buffer
-// smaller than the record is refused, as the host does.
-std::int16_t CopyOut(RecordTag tag, const Stored& stored, void* buffer, std::uint32_t capacity) {
-    if (capacity < stored.size) {
-        return 0;
-    }
-    const std::size_t room = std::size_t(capacity) * UnitBytes(tag);
-    std::memcpy(buffer, stored.bytes.data(), std::min(room, stored.bytes.size()));
-    return 1;
-}
-
+// Answers from the hook, else from the records; a buffer smaller than the
+// record is refused, as the host does.
 std::int16_t FakeLoad(std::uint32_t tag, RecordKey* key, void* buffer, std::uint32_t* size,
                       std::uint32_t version) {
-    Call& call = LogRecord("HX_LoadEData", tag, key, buffer, size ? *size : 0, version);
-    call.hasSize = size != nullptr;
+    LogRecord("HX_LoadEData", tag, key, buffer, size != nullptr ? *size : 0, version);
     if (Fake().loadHook) {
         return Fake().loadHook(tag, key, buffer, size);
     }
-    auto it = Fake().records.find(Key3{tag, key->first, key->second});
-    if (it == Fake().records.end()) {
+    auto it = Fake().records.find({tag, key->first, key->second});
+    if (it == Fake().records.end() || (buffer != nullptr && *size < it->second.size())) {
         return 0;
     }
     if (buffer == nullptr) {
-        *size = it->second.size;
-        return 1;
+        *size = std::uint32_t(it->second.size());
+    } else {
+        std::copy(it->second.begin(), it->second.end(), static_cast<std::uint8_t*>(buffer));
     }
-    return CopyOut(tag, it->second, buffer, *size);
+    return 1;
 }
 
 std::int16_t FakeSave(std::uint32_t tag, const RecordKey* key, const void* buffer,
                       std::uint32_t size, std::uint32_t version) {
     Call& call = LogRecord("HX_SaveEData", tag, key, buffer, size, version);
+    // Text record sizes count UTF-16 units.
+    const bool text = (tag >> 16) == 0x7478 || tag == layout::kRepeatText;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
-    call.saved.assign(bytes, bytes + std::size_t(size) * UnitBytes(tag));
-    if (Fake().refuseSaves) {
-        return 0;
-    }
-    Fake().records[Key3{tag, key->first, key->second}] = Stored{call.saved, size};
-    return 1;
+    call.saved.assign(bytes, bytes + std::size_t(size) * (text ? 2 : 1));
+    return Fake().refuseSaves ? 0 : 1;
 }
 
-std::int16_t FakeNext(std::uint32_t tag, RecordKey* key, void* buffer, std::uint32_t size,
+// Next, previous and create: each moves the caller's key on by one.
+template <int kWhich>
+std::int16_t FakeStep(std::uint32_t tag, RecordKey* key, void* buffer, std::uint32_t size,
                       std::uint32_t version) {
-    LogRecord("HX_NextEData", tag, key, buffer, size, version);
-    auto it = Fake().records.upper_bound(Key3{tag, key->first, key->second});
-    if (it == Fake().records.end() || std::get<0>(it->first) != tag) {
-        return 0;
-    }
-    key->first = std::get<1>(it->first);
-    key->second = std::get<2>(it->first);
-    return buffer != nullptr ? CopyOut(tag, it->second, buffer, size) : 1;
-}
-
-std::int16_t FakePrevious(std::uint32_t tag, RecordKey* key, void* buffer, std::uint32_t size,
-                          std::uint32_t version) {
-    LogRecord("HX_PreviousEData", tag, key, buffer, size, version);
-    return 1;
-}
-
-std::int16_t FakeCreate(std::uint32_t tag, RecordKey* key, void* buffer, std::uint32_t size,
-                        std::uint32_t version) {
-    LogRecord("HX_CreateEData", tag, key, buffer, size, version);
+    const char* const names[] = {"HX_NextEData", "HX_PreviousEData", "HX_CreateEData"};
+    LogRecord(names[kWhich], tag, key, buffer, size, version);
+    ++key->first;
     return 1;
 }
 
@@ -110,47 +89,34 @@ std::int16_t FakeDelete(std::uint32_t tag, const RecordKey* key, std::uint32_t v
 }
 
 std::uint16_t FakeFontNameToNum(const char** name, std::uint32_t version) {
-    Log("HX_FontNameToNum", version).text8 = *name;
-    return Fake().fontNumberAnswer;
+    return Log("HX_FontNameToNum", version, 0, 0, 0, Widened(*name)).fontNumberAnswer;
 }
 
 std::int16_t FakeGetCurrentDocument(std::uint32_t version) {
-    Log("HX_GetCurrentKorvidDocument", version);
-    return Fake().currentDocument;
+    return Log("HX_GetCurrentKorvidDocument", version).currentDocument;
 }
 
 std::int16_t FakeGetNextDocument(std::int16_t previous, std::uint32_t version) {
-    Log("HX_GetNextKorvidDocument", version).a = previous;
-    const auto& docs = Fake().documents;
-    if (previous == 0) {
-        return docs.empty() ? 0 : docs.front();
-    }
-    auto it = std::find(docs.begin(), docs.end(), previous);
-    return it == docs.end() || it + 1 == docs.end() ? 0 : *(it + 1);
+    return Log("HX_GetNextKorvidDocument", version, previous).nextDocument;
 }
 
 void FakeSetCurrentDocument(std::int16_t document, std::uint32_t version) {
-    Log("HX_SetCurrentKorvidDocument", version).a = document;
-    Fake().currentDocument = document;
+    Log("HX_SetCurrentKorvidDocument", version, document);
 }
 
 void FakeGetDocumentPath(std::int16_t document, char16_t* path, std::uint32_t version) {
-    Log("HX_GetDocumentPath", version).a = document;
-    const std::u16string& p = Fake().pathToWrite;
+    const std::u16string& p = Log("HX_GetDocumentPath", version, document).pathToWrite;
     std::copy_n(p.begin(), std::min<std::size_t>(p.size(), kDocumentPathUnits), path);
 }
 
 std::int16_t FakeGetWindowCount(std::uint32_t version) {
-    Log("HX_GetWindowCount", version);
-    return Fake().windowCount;
+    return Log("HX_GetWindowCount", version).windowCount;
 }
 
 std::int16_t FakeGetWindowInfoList(void* records, std::int16_t count, std::uint32_t version) {
-    Log("HX_GetWindowInfoList", version).a = count;
-    auto* bytes = static_cast<std::uint8_t*>(records);
-    const auto& windows = Fake().windows;
+    const auto& windows = Log("HX_GetWindowInfoList", version, count).windows;
     for (std::size_t i = 0; i < windows.size() && i < std::size_t(count); ++i) {
-        std::uint8_t* record = bytes + i * kWindowInfoSize;
+        std::uint8_t* record = static_cast<std::uint8_t*>(records) + i * kWindowInfoSize;
         layout::WriteU32(record, kWindowInfoWindowOffset, windows[i].second);
         layout::WriteU16(record, kWindowInfoDocumentOffset, std::uint16_t(windows[i].first));
     }
@@ -158,58 +124,46 @@ std::int16_t FakeGetWindowInfoList(void* records, std::int16_t count, std::uint3
 }
 
 std::uint32_t FakeGetCurrentWindow(std::uint32_t version) {
-    Log("HX_GetCurrentWindow", version);
-    return Fake().currentWindow;
+    return Log("HX_GetCurrentWindow", version).currentWindow;
 }
 
 std::uint32_t FakeSetCurrentWindow(std::uint32_t window, std::uint32_t version) {
-    Log("HX_SetCurrentWindow", version).a = std::int32_t(window);
-    Fake().currentWindow = window;
+    Log("HX_SetCurrentWindow", version, std::int32_t(window));
     return window;
 }
 
 std::int16_t FakeStartEdit(const char16_t* name, std::uint32_t version) {
-    Log("HX_StartNotavoEdit_UTF16", version).text16 = name;
-    return Fake().startEditResult;
+    Log("HX_StartNotavoEdit_UTF16", version, 0, 0, 0, name);
+    return 7;
 }
 
 std::int16_t FakeEndEdit(std::uint32_t version) {
     Log("HX_EndNotavoEdit", version);
-    return Fake().endEditResult;
+    return 9;
 }
 
 void FakeUpdateLayout(std::int32_t all, std::int32_t flags, std::uint32_t version) {
-    Call& call = Log("HX_UpdateLayout", version);
-    call.a = all;
-    call.b = flags;
+    Log("HX_UpdateLayout", version, all, flags);
 }
 
 void FakeRedrawMusic(std::int32_t flags, std::uint32_t version) {
-    Log("HX_RedrawMusic", version).a = flags;
+    Log("HX_RedrawMusic", version, flags);
 }
 
 std::int16_t FakeAlert(std::int32_t a, std::int32_t b, std::int32_t c, const char* text,
                        std::uint32_t version) {
-    Call& call = Log("HX_AlertMessage", version);
-    call.a = a;
-    call.b = b;
-    call.c = c;
-    call.text8 = text;
-    return Fake().alertResult;
+    Log("HX_AlertMessage", version, a, b, c, Widened(text));
+    return 1;
 }
 
 std::int16_t FakeAlertUtf16(void* window, std::int32_t flags, std::int32_t c, const char16_t* text,
                             std::uint32_t version) {
-    Call& call = Log("HX_AlertMessage_UTF16", version);
-    call.window = window;
-    call.a = flags;
-    call.c = c;
-    call.text16 = text;
-    return Fake().alertResult;
+    Log("HX_AlertMessage_UTF16", version, flags, 0, c, text).calls.back().window = window;
+    return 1;
 }
 
 std::int16_t FakeOpenHelp(const char* topic, std::uint32_t version) {
-    Log("HX_OpenHelpItem", version).text8 = topic;
+    Log("HX_OpenHelpItem", version, 0, 0, 0, Widened(topic));
     return 1;
 }
 
@@ -218,13 +172,13 @@ void* Address(Function fn) {
     return reinterpret_cast<void*>(fn);
 }
 
-const std::map<std::string, void*>& Exports() {
+void* Resolve(const char* name) {
     static const std::map<std::string, void*> exports = {
         {"HX_LoadEData", Address(&FakeLoad)},
         {"HX_SaveEData", Address(&FakeSave)},
-        {"HX_NextEData", Address(&FakeNext)},
-        {"HX_PreviousEData", Address(&FakePrevious)},
-        {"HX_CreateEData", Address(&FakeCreate)},
+        {"HX_NextEData", Address(&FakeStep<0>)},
+        {"HX_PreviousEData", Address(&FakeStep<1>)},
+        {"HX_CreateEData", Address(&FakeStep<2>)},
         {"HX_DeleteEData", Address(&FakeDelete)},
         {"HX_FontNameToNum", Address(&FakeFontNameToNum)},
         {"HX_GetCurrentKorvidDocument", Address(&FakeGetCurrentDocument)},
@@ -241,53 +195,23 @@ const std::map<std::string, void*>& Exports() {
         {"HX_RedrawMusic", Address(&FakeRedrawMusic)},
         {"HX_AlertMessage", Address(&FakeAlert)},
         {"HX_AlertMessage_UTF16", Address(&FakeAlertUtf16)},
-        {"HX_OpenHelpItem", Address(&FakeOpenHelp)},
-    };
-    return exports;
+        {"HX_OpenHelpItem", Address(&FakeOpenHelp)}};
+    auto it = exports.find(name);
+    return it == exports.end() || Fake().missing.count(name) != 0 ? nullptr : it->second;
 }
 
 }  // namespace
 
-void FakeHost::PutRecord(RecordTag tag, RecordKey key, std::vector<std::uint8_t> bytes) {
-    const auto size = static_cast<std::uint32_t>(bytes.size());
-    records[Key3{tag, key.first, key.second}] = Stored{std::move(bytes), size};
-}
-
-void FakeHost::PutText(RecordTag tag, RecordKey key, const std::u16string& unitsWithZero,
-                       std::uint32_t declaredUnits) {
-    std::vector<std::uint8_t> bytes(unitsWithZero.size() * 2);
-    for (std::size_t i = 0; i < unitsWithZero.size(); ++i) {
-        layout::WriteU16(bytes.data(), i * 2, unitsWithZero[i]);
-    }
-    records[Key3{tag, key.first, key.second}] = Stored{std::move(bytes), declaredUnits};
-}
-
-bool FakeHost::IsText(RecordTag tag) const {
-    return (tag >> 16) == ((std::uint32_t('t') << 8) | 'x') || tag == layout::kRepeatText ||
-           tag == layout::kEndingText;
-}
-
 std::vector<Call> FakeHost::CallsNamed(const std::string& name) const {
     std::vector<Call> out;
-    for (const Call& call : calls) {
-        if (call.name == name) {
-            out.push_back(call);
-        }
-    }
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
+                 [&name](const Call& call) { return call.name == name; });
     return out;
 }
 
 FakeHost& Fake() {
     static FakeHost fake;
     return fake;
-}
-
-void* Resolve(const char* name) {
-    if (Fake().missing.count(name) != 0) {
-        return nullptr;
-    }
-    auto it = Exports().find(name);
-    return it == Exports().end() ? nullptr : it->second;
 }
 
 void FakeHostTest::SetUp() {

@@ -1,6 +1,7 @@
 // Texts, pages and fonts read and written through the record layer.
 #include "host/TypedRecords.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,120 +21,90 @@ constexpr RecordTag kTxxp = 0x74787870;
 constexpr RecordTag kPage = 0x534F5053;
 constexpr RecordTag kFont = 0x534F464E;
 
+// A host holding one text: it answers the size query with `units`, then
+// writes the text's units (as many as the size given allows), leaves
+// `sizeAfter` in *size when that is not 0, and answers `loadResult`.
+LoadHook TextHost(std::u16string text, std::uint32_t units, std::int16_t queryResult,
+                  std::int16_t loadResult, std::uint32_t sizeAfter) {
+    return [=](RecordTag, RecordKey*, void* buffer, std::uint32_t* size) {
+        if (buffer == nullptr) {
+            *size = units;
+            return queryResult;
+        }
+        text.copy(static_cast<char16_t*>(buffer), std::min<std::size_t>(text.size(), *size));
+        *size = sizeAfter != 0 ? sizeAfter : *size;
+        return loadResult;
+    };
+}
+
 struct LoadTextRow {
     int line;
-    std::u16string stored;   // the units the host keeps
-    std::uint32_t declared;  // the size it reports, in units
+    std::u16string stored;  // the units the host keeps
+    std::uint32_t units;    // its answer to the size query
+    std::int16_t queryResult, loadResult;
+    std::uint32_t sizeAfter;
     bool loads;
     std::u16string expected;
+    std::size_t hostLoads;
 };
 
-TEST_F(TypedRecordsTest, LoadTextTakesUnitsUpToTheFirstZeroWithinTheSize) {
+TEST_F(TypedRecordsTest, LoadTextAsksTheSizeThenTakesUnitsUpToTheFirstZero) {
     const std::vector<LoadTextRow> rows = {
-        {__LINE__, std::u16string(u"Allegro\0", 8), 8, true, u"Allegro"},
-        {__LINE__, std::u16string(u"\0", 1), 1, true, u""},
-        {__LINE__, std::u16string(u"ab\0cd\0", 6), 6, true, u"ab"},
+        {__LINE__, std::u16string(u"Allegro\0", 8), 8, 1, 1, 0, true, u"Allegro", 2},
+        {__LINE__, std::u16string(u"\0", 1), 1, 1, 1, 0, true, u"", 2},
+        {__LINE__, std::u16string(u"ab\0cd\0", 6), 6, 1, 1, 0, true, u"ab", 2},
         // No terminator in the record: the extra zeroed unit ends it.
-        {__LINE__, u"abc", 3, true, u"abc"},
+        {__LINE__, u"abc", 3, 1, 1, 0, true, u"abc", 2},
         // A size shorter than the stored text bounds what is taken.
-        {__LINE__, std::u16string(u"abcdef\0", 7), 4, true, u"abcd"},
-        {__LINE__, std::u16string(u"\u00e9t\u00e9 \u266f\0", 6), 6, true, u"\u00e9t\u00e9 \u266f"},
-        {__LINE__, u"", 0, false, u"unchanged"},
+        {__LINE__, std::u16string(u"abcdef\0", 7), 4, 1, 1, 0, true, u"abcd", 2},
+        {__LINE__, std::u16string(u"\u00e9t\u00e9 \u266f\0", 6), 6, 1, 1, 0, true,
+         u"\u00e9t\u00e9 \u266f", 2},
+        // A size grown on the second load is not trusted.
+        {__LINE__, u"abc", 3, 1, 1, 100, true, u"abc", 2},
+        {__LINE__, u"", 0, 1, 1, 0, false, u"unchanged", 1},
+        {__LINE__, u"", 0, 0, 1, 0, false, u"unchanged", 1},   // no such text
+        {__LINE__, u"x", 5, 1, 0, 0, false, u"unchanged", 2},  // the second load fails
+        // Impossible sizes are refused before allocating.
+        {__LINE__, u"", 0xFFFFFFFFu, 1, 1, 0, false, u"unchanged", 1},
+        {__LINE__, u"", 0x80000000u, 1, 1, 0, false, u"unchanged", 1},
+        {__LINE__, u"", 0x7FFFFFFFu, 1, 1, 0, false, u"unchanged", 1},
     };
     for (const LoadTextRow& row : rows) {
         SCOPED_TRACE(row.line);
         SetUp();
-        Fake().PutText(kTxxp, {4, 0}, row.stored, row.declared);
+        Fake().loadHook =
+            TextHost(row.stored, row.units, row.queryResult, row.loadResult, row.sizeAfter);
         UniversalString text(u"unchanged");
         text.style().size = 14;
         EXPECT_EQ(LoadText(4, text, kTxxp), row.loads);
         EXPECT_EQ(text.text(), row.expected);
         EXPECT_EQ(text.style().size, 14);  // only the text is replaced
-    }
-}
-
-TEST_F(TypedRecordsTest, LoadTextAsksTheSizeThenLoadsWithIt) {
-    Fake().PutText(kTxxp, {9, 0}, std::u16string(u"Presto\0", 7), 7);
-    UniversalString text;
-    ASSERT_TRUE(LoadText(9, text, kTxxp));
-    const std::vector<Call> loads = Fake().CallsNamed("HX_LoadEData");
-    ASSERT_EQ(loads.size(), 2u);
-    for (const Call& load : loads) {
-        EXPECT_EQ(load.tag, kTxxp);
-        EXPECT_EQ(load.key.first, 9);
-        EXPECT_EQ(load.key.second, 0);
-        EXPECT_EQ(load.version, 0x11000000u);
-    }
-    EXPECT_FALSE(loads[0].hasBuffer);
-    EXPECT_EQ(loads[0].size, 0u);
-    EXPECT_TRUE(loads[1].hasBuffer);
-    EXPECT_EQ(loads[1].size, 7u);
-}
-
-TEST_F(TypedRecordsTest, MissingTextLeavesTheTextAlone) {
-    UniversalString text(u"keep");
-    EXPECT_FALSE(LoadText(2, text, kTxxp));
-    EXPECT_EQ(text.text(), u"keep");
-}
-
-TEST_F(TypedRecordsTest, FailedSecondLoadGivesFalse) {
-    Fake().loadHook = [](RecordTag, RecordKey*, void* buffer, std::uint32_t* size) {
-        if (buffer == nullptr) {
-            *size = 5;
-            return std::int16_t(1);
+        const std::vector<Call> loads = Fake().CallsNamed("HX_LoadEData");
+        ASSERT_EQ(loads.size(), row.hostLoads);
+        EXPECT_EQ(RecordArgs(loads[0]), (std::vector<std::uint32_t>{kTxxp, 4, 0, 0, 0}));
+        if (loads.size() == 2) {
+            EXPECT_EQ(RecordArgs(loads[1]),
+                      (std::vector<std::uint32_t>{kTxxp, 4, 0, row.units, 1}));
         }
-        static_cast<char16_t*>(buffer)[0] = u'x';
-        return std::int16_t(0);
-    };
-    UniversalString text(u"keep");
-    EXPECT_FALSE(LoadText(2, text, kTxxp));
-    EXPECT_EQ(text.text(), u"keep");
-}
-
-TEST_F(TypedRecordsTest, SizeGrownOnTheSecondLoadIsNotTrusted) {
-    Fake().loadHook = [](RecordTag, RecordKey*, void* buffer, std::uint32_t* size) {
-        if (buffer == nullptr) {
-            *size = 3;
-            return std::int16_t(1);
+        for (const Call& load : loads) {
+            EXPECT_EQ(load.version, 0x11000000u);
         }
-        auto* units = static_cast<char16_t*>(buffer);
-        units[0] = u'a';
-        units[1] = u'b';
-        units[2] = u'c';
-        *size = 100;
-        return std::int16_t(1);
-    };
-    std::u16string text;
-    ASSERT_TRUE(LoadTextRecord(kTxxp, RecordKey{1, 0}, text));
-    EXPECT_EQ(text, u"abc");
-}
-
-TEST_F(TypedRecordsTest, ImpossibleSizesAreRefusedBeforeAllocating) {
-    for (std::uint32_t claimed : {0xFFFFFFFFu, 0x80000000u, 0x7FFFFFFFu}) {
-        SCOPED_TRACE(claimed);
-        SetUp();
-        Fake().loadHook = [claimed](RecordTag, RecordKey*, void*, std::uint32_t* size) {
-            *size = claimed;
-            return std::int16_t(1);
-        };
-        std::u16string text = u"keep";
-        EXPECT_FALSE(LoadTextRecord(kTxxp, RecordKey{1, 0}, text));
-        EXPECT_EQ(text, u"keep");
-        EXPECT_EQ(Fake().CallsNamed("HX_LoadEData").size(), 1u);
     }
 }
 
 TEST_F(TypedRecordsTest, TextRecordByKeyKeepsBothHalves) {
     const RecordTag repeatText = 0x6F735254;
-    Fake().PutText(repeatText, {3, 2}, std::u16string(u"D.C.\0", 5), 5);
+    Fake().loadHook = TextHost(std::u16string(u"D.C.\0", 5), 5, 1, 1, 0);
     std::u16string text;
     ASSERT_TRUE(LoadTextRecord(repeatText, RecordKey{3, 2}, text));
     EXPECT_EQ(text, u"D.C.");
     EXPECT_TRUE(SaveTextRecord(repeatText, RecordKey{3, 2}, u"D.S."));
-    const std::vector<Call> saves = Fake().CallsNamed("HX_SaveEData");
-    ASSERT_EQ(saves.size(), 1u);
-    EXPECT_EQ(saves[0].key.first, 3);
-    EXPECT_EQ(saves[0].key.second, 2);
+    for (const Call& call : Fake().calls) {
+        EXPECT_EQ(call.key.first, 3);
+        EXPECT_EQ(call.key.second, 2);
+    }
+    EXPECT_EQ(Fake().calls.back().saved,
+              (std::vector<std::uint8_t>{'D', 0, '.', 0, 'S', 0, '.', 0, 0, 0}));
 }
 
 TEST_F(TypedRecordsTest, SaveTextWritesTheTerminatedText) {
@@ -142,30 +113,23 @@ TEST_F(TypedRecordsTest, SaveTextWritesTheTerminatedText) {
     ASSERT_EQ(Fake().calls.size(), 1u);
     const Call& save = Fake().calls[0];
     EXPECT_EQ(save.name, "HX_SaveEData");
-    EXPECT_EQ(save.tag, kTxxp);
-    EXPECT_EQ(save.key.first, 6);
-    EXPECT_EQ(save.key.second, 0);
-    EXPECT_EQ(save.size, 10u);  // nine units and the zero
+    // Nine units and the zero.
+    EXPECT_EQ(RecordArgs(save), (std::vector<std::uint32_t>{kTxxp, 6, 0, 10, 1}));
     EXPECT_EQ(save.version, 0x11000000u);
     const std::vector<std::uint8_t> bytes = {'A', 0, 'n', 0, 'd', 0, 'a',  0, 'n', 0,
                                              't', 0, 'e', 0, ' ', 0, 0xE9, 0, 0,   0};
     EXPECT_EQ(save.saved, bytes);
 
-    UniversalString empty;
-    EXPECT_TRUE(SaveText(empty, 7, kTxxp));
+    EXPECT_TRUE(SaveText(UniversalString(), 7, kTxxp));
     EXPECT_EQ(Fake().calls.back().size, 1u);
     EXPECT_EQ(Fake().calls.back().saved, (std::vector<std::uint8_t>{0, 0}));
-}
 
-TEST_F(TypedRecordsTest, SaveTextNumberZeroWritesNothing) {
+    // Text number 0 writes nothing; a refused save is false.
     EXPECT_FALSE(SaveText(UniversalString(u"x"), 0, kTxxp));
-    EXPECT_TRUE(Fake().calls.empty());
-}
-
-TEST_F(TypedRecordsTest, RefusedSaveIsFalse) {
+    EXPECT_EQ(Fake().calls.size(), 2u);
     Fake().refuseSaves = true;
     EXPECT_FALSE(SaveText(UniversalString(u"x"), 3, kTxxp));
-    EXPECT_EQ(Fake().calls.size(), 1u);
+    EXPECT_EQ(Fake().calls.size(), 3u);
 }
 
 struct PagesRow {
@@ -189,8 +153,8 @@ TEST_F(TypedRecordsTest, CountPagesStopsAtTheFirstMissingPage) {
         const std::vector<Call> loads = Fake().CallsNamed("HX_LoadEData");
         ASSERT_EQ(loads.size(), std::size_t(row.expected) + 1);
         for (std::size_t i = 0; i < loads.size(); ++i) {
-            EXPECT_EQ(loads[i].key.first, i + 1);
-            EXPECT_EQ(loads[i].size, 22u);
+            EXPECT_EQ(RecordArgs(loads[i]),
+                      (std::vector<std::uint32_t>{kPage, std::uint32_t(i + 1), 0, 22, 1}));
             EXPECT_EQ(loads[i].version, 0x0A010000u);
         }
     }
@@ -200,15 +164,6 @@ TEST_F(TypedRecordsTest, CountPagesEndsAt32767) {
     Fake().loadHook = [](RecordTag, RecordKey*, void*, std::uint32_t*) { return std::int16_t(1); };
     EXPECT_EQ(CountPages(), 32767);
     EXPECT_EQ(Fake().calls.size(), 32767u);
-}
-
-std::vector<std::uint8_t> FontRecordBytes(std::uint16_t value, const std::string& name) {
-    std::vector<std::uint8_t> bytes(48, 0);
-    layout::WriteU16(bytes.data(), 0, value);
-    for (std::size_t i = 0; i < name.size() && 12 + i < bytes.size(); ++i) {
-        bytes[12 + i] = std::uint8_t(name[i]);
-    }
-    return bytes;
 }
 
 struct FontRow {
@@ -229,19 +184,17 @@ TEST_F(TypedRecordsTest, FontFieldsAreReadWithinTheRecord) {
     for (const FontRow& row : rows) {
         SCOPED_TRACE(row.line);
         SetUp();
-        Fake().PutRecord(kFont, {5, 0}, FontRecordBytes(row.value, row.storedName));
+        std::vector<std::uint8_t> record(48, 0);
+        layout::WriteU16(record.data(), 0, row.value);
+        std::copy(row.storedName.begin(), row.storedName.end(), record.begin() + 12);
+        Fake().PutRecord(kFont, {5, 0}, record);
         EXPECT_EQ(FontCommandValue(5), row.value);
         EXPECT_EQ(FontName(5).text(), row.name);
         for (const Call& load : Fake().calls) {
-            EXPECT_EQ(load.tag, kFont);
-            EXPECT_EQ(load.key.first, 5);
-            EXPECT_EQ(load.size, 48u);
+            EXPECT_EQ(RecordArgs(load), (std::vector<std::uint32_t>{kFont, 5, 0, 48, 1}));
             EXPECT_EQ(load.version, 0x10000000u);
         }
     }
-}
-
-TEST_F(TypedRecordsTest, MissingFontGivesZeroAndNoName) {
     FontRecord font;
     EXPECT_FALSE(LoadFontRecord(3, font));
     EXPECT_EQ(FontCommandValue(3), 0);
@@ -253,12 +206,7 @@ TEST_F(TypedRecordsTest, FontNumberSendsTheAnsiName) {
     EXPECT_EQ(FontNumber(UniversalString(u"Caf\u00e9 Sans")), 11);
     ASSERT_EQ(Fake().calls.size(), 1u);
     EXPECT_EQ(Fake().calls[0].name, "HX_FontNameToNum");
-    EXPECT_EQ(Fake().calls[0].text8, "Caf\xE9 Sans");
-    EXPECT_EQ(Fake().calls[0].version, 0x11000000u);
-
-    SetUp();
-    Fake().missing = {"HX_FontNameToNum"};
-    EXPECT_EQ(FontNumber(UniversalString(u"Maestro")), 0xFFFF);
+    EXPECT_EQ(Fake().calls[0].text, u"Caf\u00e9 Sans");  // one byte for the accent
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // they fill, and the boundary that keeps exceptions away from the host.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <new>
 #include <stdexcept>
@@ -16,27 +15,14 @@
 
 namespace {
 
+using lexora_test::Bytes;
+using lexora_test::DescribedRecord;
+using lexora_test::Field;
+using lexora_test::Filled;
 using lexora_test::MenuDocument;
 using lexora_test::ShellTest;
 using lexora_test::StringsFrom;
 using tavrel::Model;
-
-constexpr std::size_t kRecordSize = 0xCE;
-using Record = std::array<unsigned char, kRecordSize + 8>;
-
-Record Filled(unsigned char value) {
-    Record bytes;
-    bytes.fill(value);
-    return bytes;
-}
-
-std::string BytesAt(const Record& bytes, std::size_t offset, std::size_t count) {
-    return std::string(reinterpret_cast<const char*>(bytes.data()) + offset, count);
-}
-
-std::string Field(const std::string& text) {
-    return text + std::string(64 - text.size(), '\0');
-}
 
 std::string Repeat(const std::string& piece, int times) {
     std::string out;
@@ -64,13 +50,6 @@ TEST_F(EntryPointsTest, VersionCreatesOneModelAndAnswersTheInterfaceVersion) {
     EXPECT_EQ(0xFFFFFFFFu, first->HostValue());
 }
 
-TEST_F(EntryPointsTest, VersionUsesTheModelTheLibraryLoadCreated) {
-    ASSERT_TRUE(tavrel::OnLibraryLoad(nullptr));
-    Model* loaded = Model::ExistingInstance();
-    EXPECT_EQ(0x11000000u, NotavoExtensionVersion(42));
-    EXPECT_EQ(loaded, tavrel::EntryPointModel());
-}
-
 TEST_F(EntryPointsTest, InitWritesZeroAndAnswersOne) {
     std::uint32_t out = 0xDEADBEEF;
     EXPECT_EQ(1u, NotavoExtensionInit(77, &out));
@@ -78,32 +57,24 @@ TEST_F(EntryPointsTest, InitWritesZeroAndAnswersOne) {
     EXPECT_EQ(1u, NotavoExtensionInit(0, nullptr));
 }
 
+// The texts come from the library's strings: the version call keeps the
+// model that loading the library created.
 TEST_F(EntryPointsTest, EnumerateDescribesTheOneMenuItemByteForByte) {
     ASSERT_TRUE(tavrel::OnLibraryLoad(nullptr));
     ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
-    Record item = Filled(0xAB);
+    lexora_test::RecordBuffer item = Filled();
     EXPECT_EQ(1, NotavoExtensionEnumerate(&g_windowA, 0, item.data()));
     EXPECT_EQ(&g_windowA, tavrel::HostWindow());
-    EXPECT_EQ(Field("Lexora ..."), BytesAt(item, 0x00, 64));
-    EXPECT_EQ(Field("Lexora ..."), BytesAt(item, 0x40, 64));
-    EXPECT_EQ(Field("Lexora"), BytesAt(item, 0x80, 64));
-    EXPECT_EQ(std::string(2, '\0'), BytesAt(item, 0xC0, 2));
-    EXPECT_EQ(std::string(2, '\0'), BytesAt(item, 0xC2, 2));
-    EXPECT_EQ(std::string(6, '\xAB'), BytesAt(item, 0xC4, 6));
-    EXPECT_EQ(std::string(4, '\0'), BytesAt(item, 0xCA, 4));
-    EXPECT_EQ(std::string(8, '\xAB'), BytesAt(item, 0xCE, 8));
-}
+    EXPECT_EQ(DescribedRecord(Field("Lexora ..."), Field("Lexora")), Bytes(item));
 
-TEST_F(EntryPointsTest, EnumerateBeyondTheOneItemWritesNothingButKeepsTheWindow) {
-    ASSERT_TRUE(tavrel::OnLibraryLoad(nullptr));
-    ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
+    // Beyond the one item nothing is written, but the window is kept.
     for (std::int16_t index : {std::int16_t(1), std::int16_t(2), std::int16_t(-1),
                                std::int16_t(32767), std::int16_t(-32768)}) {
         SCOPED_TRACE(index);
         tavrel::SetHostWindow(&g_windowA);
-        Record item = Filled(0x5A);
+        item = Filled();
         EXPECT_EQ(0, NotavoExtensionEnumerate(&g_windowB, index, item.data()));
-        EXPECT_EQ(Filled(0x5A), item);
+        EXPECT_EQ(Filled(), item);
         EXPECT_EQ(&g_windowB, tavrel::HostWindow());
     }
     // No record at all: nothing is described, the window is still kept.
@@ -111,63 +82,39 @@ TEST_F(EntryPointsTest, EnumerateBeyondTheOneItemWritesNothingButKeepsTheWindow)
     EXPECT_EQ(&g_windowA, tavrel::HostWindow());
 }
 
-TEST_F(EntryPointsTest, EnumerateCutsLongMenuTextsToSixtyThreeBytes) {
+TEST_F(EntryPointsTest, EnumerateWritesTheDictionaryTextsAsAnsiOrEmpty) {
     struct Row {
         int line;
-        std::string menuText;  // UTF-8 in the dictionary
-        std::string expectedMenuField;
+        bool withModel;  // false: the host skipped the version entry point
+        std::string document;
+        std::string menuField, undoField;
     };
     const std::string x63(63, 'x');
     const Row rows[] = {
-        {__LINE__, std::string(62, 'x'), Field(std::string(62, 'x'))},
-        {__LINE__, x63, x63 + '\0'},
-        {__LINE__, x63 + "y", x63 + '\0'},
-        {__LINE__, std::string(500, 'x'), x63 + '\0'},
-        {__LINE__, "", std::string(64, '\0')},
+        {__LINE__, true, MenuDocument(std::string(500, 'x'), "Undo"), x63 + '\0', Field("Undo")},
 #if !defined(_WIN32)
         // UTF-8 in the resource, Windows-1252 in the record: one byte each.
-        {__LINE__, "\xC3\xA9t\xC3\xA9", Field("\xE9t\xE9")},
+        {__LINE__, true, MenuDocument("\xC3\xA9t\xC3\xA9", "Undo"), Field("\xE9t\xE9"),
+         Field("Undo")},
         // 70 euro signs: 210 bytes of UTF-8, 70 bytes of ANSI, cut to 63.
-        {__LINE__, Repeat("\xE2\x82\xAC", 70), std::string(63, '\x80') + '\0'},
+        {__LINE__, true, MenuDocument(Repeat("\xE2\x82\xAC", 70), "Undo"),
+         std::string(63, '\x80') + '\0', Field("Undo")},
 #endif
+        {__LINE__, true, "<dictionaries/>", Field(""), Field("")},
+        {__LINE__, true, R"(<dictionaries><dictionary name="lexo-messages"/></dictionaries>)",
+         Field(""), Field("")},
+        {__LINE__, false, "", Field(""), Field("")},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
-        Model model;
-        model.AdoptStrings(StringsFrom(MenuDocument(row.menuText, "Undo")));
-        tavrel::SetEntryPointModel(&model);
-        Record item = Filled(0xAB);
-        EXPECT_EQ(1, NotavoExtensionEnumerate(nullptr, 0, item.data()));
-        EXPECT_EQ(row.expectedMenuField, BytesAt(item, 0x00, 64));
-        EXPECT_EQ(row.expectedMenuField, BytesAt(item, 0x40, 64));
-        EXPECT_EQ(Field("Undo"), BytesAt(item, 0x80, 64));
-        tavrel::SetEntryPointModel(nullptr);
-    }
-}
-
-TEST_F(EntryPointsTest, MissingStringsGiveEmptyFields) {
-    struct Row {
-        int line;
-        bool withModel;
-        std::string document;
-    };
-    const Row rows[] = {
-        {__LINE__, true, "<dictionaries/>"},
-        {__LINE__, true, R"(<dictionaries><dictionary name="lexo-messages"/></dictionaries>)"},
-        {__LINE__, false, ""},  // the host skipped the version entry point
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        SCOPED_TRACE(row.line);
         Model model;
         if (row.withModel) {
             model.AdoptStrings(StringsFrom(row.document));
             tavrel::SetEntryPointModel(&model);
         }
-        Record item = Filled(0xAB);
+        lexora_test::RecordBuffer item = Filled();
         EXPECT_EQ(1, NotavoExtensionEnumerate(nullptr, 0, item.data()));
-        EXPECT_EQ(std::string(0xC4, '\0'), BytesAt(item, 0, 0xC4));
-        EXPECT_EQ(std::string(6, '\xAB'), BytesAt(item, 0xC4, 6));
-        EXPECT_EQ(std::string(4, '\0'), BytesAt(item, 0xCA, 4));
+        EXPECT_EQ(DescribedRecord(row.menuField, row.undoField), Bytes(item));
         tavrel::SetEntryPointModel(nullptr);
     }
 }
@@ -199,7 +146,7 @@ TEST_F(EntryPointsTest, InvokeOpensTheMainDialogForIndicesBelowOne) {
     ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
     tavrel::SetMainDialogOpener(&RecordOpen);
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        SCOPED_TRACE(row.line);
         g_openedFor.clear();
         EXPECT_EQ(0, NotavoExtensionInvoke(&g_windowB, row.index, 1, 2));
         EXPECT_EQ(row.opens ? std::vector<void*>{&g_windowB} : std::vector<void*>{}, g_openedFor);
@@ -238,11 +185,11 @@ void ThrowingOpen(void*) {
 TEST_F(EntryPointsTest, NothingThrownReachesTheHost) {
     ThrowingModel model;
     tavrel::SetEntryPointModel(&model);
-    Record item = Filled(0xAB);
+    lexora_test::RecordBuffer item = Filled();
     std::int16_t described = -1;
     EXPECT_NO_THROW(described = NotavoExtensionEnumerate(&g_windowA, 0, item.data()));
     EXPECT_EQ(0, described);
-    EXPECT_EQ(Filled(0xAB), item);  // the record is left as it was
+    EXPECT_EQ(Filled(), item);  // the record is left as it was
     EXPECT_EQ(&g_windowA, tavrel::HostWindow());
 
     std::uint32_t status = 1;

@@ -1,10 +1,11 @@
-// A fixture that leaves the shell's process-wide state as it found it: no
+// A fixture that leaves the shell's process-wide state as it found it (no
 // model, no entry-point model, no host window, no dialog opener, and the
-// default language "en".
+// default language "en"), and the bytes a described menu item record holds.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,30 @@ inline std::string MenuDocument(const std::string& menuText, const std::string& 
            "\"/></entry>"
            "<entry key=\"undo-item\"><string content=\"" +
            undoText + "\"/></entry></dictionary></dictionaries>";
+}
+
+// A menu item record (0xCE bytes) with room after it, every byte 0xAB.
+using RecordBuffer = std::array<unsigned char, 0xCE + 16>;
+inline RecordBuffer Filled() {
+    RecordBuffer bytes;
+    bytes.fill(0xAB);
+    return bytes;
+}
+inline std::string Bytes(const RecordBuffer& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The 64 bytes a field holds for a text: the text, then zeros.
+inline std::string Field(const std::string& text) {
+    return text + std::string(64 - text.size(), '\0');
+}
+
+// A filled buffer after a description: menuText and menuText2, undoText,
+// word1 and word2 zero, six bytes the host keeps, long1 zero (unaligned at
+// 0xCA), and nothing written past the record.
+inline std::string DescribedRecord(const std::string& menuField, const std::string& undoField) {
+    return menuField + menuField + undoField + std::string(4, '\0') + std::string(6, '\xAB') +
+           std::string(4, '\0') + std::string(16, '\xAB');
 }
 
 }  // namespace lexora_test

@@ -67,13 +67,6 @@ TEST(RecordKindsTest, KeysReadAndWriteBothForms) {
     EXPECT_EQ(KeyText(MakeKey(3, 2)), "3,2");
 }
 
-TEST(RecordKindsTest, KeyOrderComparesFirstHalfThenSecond) {
-    EXPECT_LT(KeyOrder(MakeKey(1, 65535)), KeyOrder(MakeKey(2, 0)));
-    EXPECT_LT(KeyOrder(MakeKey(2, 0)), KeyOrder(MakeKey(2, 1)));
-    EXPECT_EQ(KeyFromOrder(KeyOrder(MakeKey(513, 7))).first, 513);
-    EXPECT_EQ(KeyFromOrder(KeyOrder(MakeKey(513, 7))).second, 7);
-}
-
 TEST(RecordKindsTest, TextKindsAndFixedSizes) {
     for (RecordTag tag : {Tag("txbl"), Tag("txve"), Tag("txch"), Tag("txse"), Tag("txss"),
                           Tag("txfi"), Tag("txxp"), RecordTag(0x6F735254), RecordTag(0x6F734554)}) {
@@ -81,18 +74,13 @@ TEST(RecordKindsTest, TextKindsAndFixedSizes) {
         EXPECT_FALSE(FixedRecordSize(tag).has_value());
     }
     EXPECT_FALSE(IsTextKind(0x534F5458));
-    EXPECT_EQ(FixedRecordSize(0x534F4953), 132u);
-    EXPECT_EQ(FixedRecordSize(0x534F5359), 144u);
-    EXPECT_EQ(FixedRecordSize(0x53444E47), 36u);
-    EXPECT_EQ(FixedRecordSize(0x4F027054), 24u);
-    EXPECT_EQ(FixedRecordSize(0x64746D74), 10u);
-    EXPECT_EQ(FixedRecordSize(0x534F5458), 26u);
-    EXPECT_EQ(FixedRecordSize(0x534F5253), 16u);
-    EXPECT_EQ(FixedRecordSize(0x534F4D4E), 350u);
-    EXPECT_EQ(FixedRecordSize(0x534F4D43), 296u);
-    EXPECT_EQ(FixedRecordSize(0x4F044958), 60u);
-    EXPECT_EQ(FixedRecordSize(0x534F5053), 22u);
-    EXPECT_EQ(FixedRecordSize(0x534F464E), 48u);
+    const std::pair<RecordTag, std::uint32_t> sizes[] = {
+        {0x534F4953, 132}, {0x534F5359, 144}, {0x53444E47, 36}, {0x4F027054, 24},
+        {0x64746D74, 10},  {0x534F5458, 26},  {0x534F5253, 16}, {0x534F4D4E, 350},
+        {0x534F4D43, 296}, {0x4F044958, 60},  {0x534F5053, 22}, {0x534F464E, 48}};
+    for (const auto& [tag, size] : sizes) {
+        EXPECT_EQ(FixedRecordSize(tag), size) << TagText(tag);
+    }
     EXPECT_FALSE(FixedRecordSize(Tag("SOSD")).has_value());
 }
 

@@ -27,12 +27,12 @@ Bytes FontRecord(std::uint16_t arg, const std::string& ansiName) {
     return record;
 }
 
-TEST(SimulatorHostTest, DocumentsAreNumberedInOpenOrderAndWalked) {
+TEST(SimulatorHostTest, DocumentsAreNumberedInOpenOrderAndMoveWithTheirWindows) {
     Simulator host;
     EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 0);
-    EXPECT_EQ(host.Open(WithPath("a.json")), 1);
-    EXPECT_EQ(host.Open(WithPath("b.json")), 2);
-    EXPECT_EQ(host.Open(WithPath("c.json")), 3);
+    EXPECT_EQ(host.Open(Document()), 1);
+    EXPECT_EQ(host.Open(Document()), 2);
+    EXPECT_EQ(host.Open(Document()), 3);
     EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 1);  // the first opened
     EXPECT_EQ(host.GetCurrentWindow(kVersion), 0x1001u);
 
@@ -43,17 +43,6 @@ TEST(SimulatorHostTest, DocumentsAreNumberedInOpenOrderAndWalked) {
     }
     EXPECT_EQ(walked, (std::vector<std::int16_t>{1, 2, 3}));
 
-    host.Reset();
-    EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 0);
-    EXPECT_EQ(host.GetNextKorvidDocument(0, kVersion), 0);
-    EXPECT_EQ(host.Open(Document()), 1);
-}
-
-TEST(SimulatorHostTest, CurrentDocumentAndWindowMoveTogether) {
-    Simulator host;
-    for (int i = 0; i < 3; ++i) {
-        host.Open(Document());
-    }
     host.SetCurrentKorvidDocument(2, kVersion);
     EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 2);
     EXPECT_EQ(host.GetCurrentWindow(kVersion), 0x1002u);
@@ -64,6 +53,11 @@ TEST(SimulatorHostTest, CurrentDocumentAndWindowMoveTogether) {
     EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 3);
     EXPECT_EQ(host.SetCurrentWindow(0x2000, kVersion), 0x1003u);  // unknown window
     EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 3);
+
+    host.Reset();
+    EXPECT_EQ(host.GetCurrentKorvidDocument(kVersion), 0);
+    EXPECT_EQ(host.GetNextKorvidDocument(0, kVersion), 0);
+    EXPECT_EQ(host.Open(Document()), 1);
 }
 
 TEST(SimulatorHostTest, DocumentPathFillsExactly260Units) {

@@ -15,11 +15,6 @@ namespace {
 
 using resource_string::ResourceStrings;
 
-std::string ReadSourceFile(const char* relative) {
-    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class StringsResourceTest : public ::testing::Test {
   protected:
     void SetUp() override { resource_string::SetDefaultLanguage("en"); }
@@ -52,11 +47,17 @@ const Text kFeatureTexts[] = {
     {__LINE__, "font-styles", "hidden", "Hidden"},
     {__LINE__, "font-styles", "non", "non "},
     {__LINE__, "font-styles", "no-style", "(no style)"},
+    {__LINE__, "modifier-keys", "ctrl", "Ctrl"},
+    {__LINE__, "modifier-keys", "shift", "Shift"},
+    {__LINE__, "modifier-keys", "alt", "Alt"},
+    {__LINE__, "modifier-keys", "space", "Space"},
+    {__LINE__, "modifier-keys", "left-arrow", "Left Arrow"},
+    {__LINE__, "modifier-keys", "command", "\xE2\x8C\x98"},  // U+2318 in UTF-8
 };
 
 void ExpectFeatureTexts(const ResourceStrings& strings) {
     for (const Text& row : kFeatureTexts) {
-        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
+        SCOPED_TRACE(row.line);
         EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key));
         EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key, "en"));
         ASSERT_NE(nullptr, strings.GetContent(row.dictionary, row.key));
@@ -65,7 +66,8 @@ void ExpectFeatureTexts(const ResourceStrings& strings) {
 }
 
 TEST_F(StringsResourceTest, TheSourceFileAndTheBuiltInCopyHoldEveryFeatureText) {
-    const std::string xml = ReadSourceFile("resources/strings.xml");
+    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/resources/strings.xml", std::ios::binary);
+    const std::string xml{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(xml.empty());
     EXPECT_EQ(0u, xml.rfind(R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>)", 0));
     ResourceStrings fromFile(nullptr);
@@ -93,29 +95,7 @@ TEST_F(StringsResourceTest, ExactlyTheDictionariesTheFeaturesNeedEveryTextInEngl
     EXPECT_EQ(10u, strings.FindDictionary("font-styles")->Entries().size());
     EXPECT_EQ(17u, strings.FindDictionary("modifier-keys")->Entries().size());
     EXPECT_EQ("en", resource_string::DefaultLanguage());
-}
-
-TEST_F(StringsResourceTest, ModifierKeyNamesIncludeTheCommandKeySign) {
-    ResourceStrings strings(nullptr);
-    ASSERT_TRUE(strings.Load("strings"));
-    const Text rows[] = {
-        {__LINE__, "modifier-keys", "ctrl", "Ctrl"},
-        {__LINE__, "modifier-keys", "shift", "Shift"},
-        {__LINE__, "modifier-keys", "alt", "Alt"},
-        {__LINE__, "modifier-keys", "space", "Space"},
-        {__LINE__, "modifier-keys", "left-arrow", "Left Arrow"},
-        {__LINE__, "modifier-keys", "command", "\xE2\x8C\x98"},  // U+2318 in UTF-8
-    };
-    for (const Text& row : rows) {
-        SCOPED_TRACE(testing::Message() << "row at line " << row.line);
-        EXPECT_EQ(row.text, strings.GetString(row.dictionary, row.key));
-    }
-}
-
-TEST_F(StringsResourceTest, TheStyleNameLookupOfFixedFindsNothing) {
-    ResourceStrings strings(nullptr);
-    ASSERT_TRUE(strings.Load("strings"));
-    EXPECT_EQ("", strings.GetString("font-styles", "fixed"));
+    // The style-name lookup of "fixed" finds nothing.
     EXPECT_EQ(nullptr, strings.GetContent("font-styles", "fixed"));
 }
 
