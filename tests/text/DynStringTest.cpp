@@ -11,6 +11,8 @@
 namespace tavrel {
 namespace {
 
+using Text = const char*;  // may be null where a row says so
+
 TEST(DynStringTest, BuffersAreAlwaysTerminated) {
     const DynString empty;
     EXPECT_EQ(empty.length(), 0u);
@@ -62,9 +64,8 @@ TEST(DynStringTest, AssignAndAppend) {
     struct Row {
         int line;
         double value;
-        const char* expected;
-    };
-    const Row rows[] = {
+        Text expected;
+    } rows[] = {
         {__LINE__, 0.0, "0"},
         {__LINE__, 1.5, "1.5"},
         {__LINE__, -0.25, "-0.25"},
@@ -88,10 +89,8 @@ TEST(DynStringTest, LeftRightSubstring) {
     struct Row {
         int line;
         long n;
-        const char* left;
-        const char* right;
-    };
-    const Row rows[] = {
+        Text left, right;
+    } rows[] = {
         {__LINE__, -1, "", ""},   {__LINE__, 0, "", "abc"}, {__LINE__, 2, "ab", "c"},
         {__LINE__, 3, "abc", ""}, {__LINE__, 4, "", ""},
     };
@@ -103,12 +102,10 @@ TEST(DynStringTest, LeftRightSubstring) {
 
     struct SubRow {
         int line;
-        const char* text;
-        long from;
-        long to;
-        const char* expected;
-    };
-    const SubRow subs[] = {
+        Text text;
+        long from, to;
+        Text expected;
+    } subs[] = {
         {__LINE__, "abc", 0, -1, "a"},  // -1: the single byte at from
         {__LINE__, "abc", 2, -1, "c"},  {__LINE__, "abc", 3, -1, ""},
         {__LINE__, "abc", 0, 2, "abc"}, {__LINE__, "abc", 1, 10, "bc"},  // clamped to the last byte
@@ -164,10 +161,9 @@ TEST(DynStringTest, CompareContainsStartsWith) {
 
     struct Row {
         int line;
-        const char* needle;
+        Text needle;
         bool expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "", false},   {__LINE__, "a", true},      {__LINE__, "ab", true},
         {__LINE__, "abc", true}, {__LINE__, "abcd", false},  {__LINE__, "b", false},
         {__LINE__, "A", false},  {__LINE__, nullptr, false},
@@ -181,11 +177,9 @@ TEST(DynStringTest, CompareContainsStartsWith) {
 TEST(DynStringTest, Matches) {
     struct Row {
         int line;
-        const char* subject;
-        const char* pattern;
+        Text subject, pattern;
         bool expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "Button", "button", true},  // case-insensitive
         {__LINE__, "Button", "butto", false},  // no wildcard: lengths must agree
         {__LINE__, "Button", "buttons", false},
@@ -213,13 +207,11 @@ TEST(DynStringTest, Matches) {
 }
 
 TEST(DynStringTest, Simplify) {
+    const std::string sj = "\x82\xA0";  // one Shift-JIS pair
     struct Row {
         int line;
-        std::string in;
-        std::string expected;
-    };
-    const std::string fourPairs = "\x82\xA0\x82\xA0\x82\xA0\x82\xA0";
-    const Row rows[] = {
+        std::string in, expected;
+    } rows[] = {
         {__LINE__, "SysTreeView32", "systreeview32"},
         {__LINE__, "Tempo, Lento...", "tempolento"},
         {__LINE__, "Score // comment", "score"},
@@ -244,28 +236,14 @@ TEST(DynStringTest, Simplify) {
         {__LINE__, "\xC9T\xC9", "\xC9T\xC9"},
         // Shift-JIS text (pairs / length above 0.15) is kept as it is.
         {__LINE__, "\x82\xA0\x82\xA2", "\x82\xA0\x82\xA2"},
-        {__LINE__,
-         "\x82\xA0"
-         "A",
-         "\x82\xA0"
-         "A"},
+        {__LINE__, sj + "A", sj + "A"},
         {__LINE__, "\x82\xA0\xDF", "\x82\xA0\xDF"},
-        {__LINE__, "\x82\xA0 A\tB",
-         "\x82\xA0"
-         "A"},
+        {__LINE__, sj + " A\tB", sj + "A"},
         // 3 pairs in 20 bytes is exactly 0.15: not double-byte text.
-        {__LINE__,
-         "\x82\xA0\x82\xA0\x82\xA0"
-         "AAAAAAAAAAAAAA",
-         "\x82\xA0\x82\xA0\x82\xA0"
-         "aaaaaaaaaaaaaa"},
-        {__LINE__, fourPairs + "AAAAAAAAAAAA", fourPairs + "AAAAAAAAAAAA"},
+        {__LINE__, sj + sj + sj + "AAAAAAAAAAAAAA", sj + sj + sj + "aaaaaaaaaaaaaa"},
+        {__LINE__, sj + sj + sj + sj + "AAAAAAAAAAAA", sj + sj + sj + sj + "AAAAAAAAAAAA"},
         // Pairs are counted without overlap: 0x82 0x82 0x82 0x82 is two.
-        {__LINE__,
-         "\x82\x82\x82\x82"
-         "AAAAAAAA",
-         "\x82\x82\x82\x82"
-         "AAAAAAAA"},
+        {__LINE__, std::string(4, '\x82') + "AAAAAAAA", std::string(4, '\x82') + "AAAAAAAA"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -278,11 +256,9 @@ TEST(DynStringTest, Simplify) {
 TEST(DynStringTest, ReplaceAllAndCount) {
     struct Row {
         int line;
-        const char* text;
-        const char* pattern;
-        const char* replacement;
+        Text text, pattern, replacement;
         std::uint32_t options;
-        const char* expected;
+        Text expected;
         std::uint32_t count;
     };
     const std::uint32_t W = REPLACE_WRITE;
@@ -304,18 +280,15 @@ TEST(DynStringTest, ReplaceAllAndCount) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
         DynString s(r.text);
-        EXPECT_EQ(s.ReplaceAll(r.pattern, r.replacement, r.options), r.count);
-        EXPECT_EQ(s.str(), r.expected);
+        const std::uint32_t count = s.ReplaceAll(r.pattern, r.replacement, r.options);
+        EXPECT_EQ(std::make_pair(s.str(), count), std::make_pair(std::string(r.expected), r.count));
     }
 
     struct CountRow {
         int line;
-        const char* text;
-        const char* pattern;
-        std::uint32_t options;
-        std::uint32_t count;
-    };
-    const CountRow counts[] = {
+        Text text, pattern;
+        std::uint32_t options, count;
+    } counts[] = {
         {__LINE__, "abababa", "aba", 0, 2},  // no overlap
         {__LINE__, "ABA aba", "aba", 0, 2},
         {__LINE__, "ABA aba", "aba", MATCH_CASE, 1},
@@ -338,10 +311,9 @@ TEST(DynStringTest, ReplaceAllAndCount) {
 TEST(DynStringTest, Fields) {
     struct CountRow {
         int line;
-        const char* text;
+        Text text;
         std::uint32_t count;
-    };
-    const CountRow counts[] = {
+    } counts[] = {
         {__LINE__, "", 0},     {__LINE__, "a", 1},
         {__LINE__, "a,b", 2},  {__LINE__, ",a,b", 2},  // a leading separator is not counted
         {__LINE__, "a,b,", 2},                         // nor a trailing one
@@ -355,11 +327,10 @@ TEST(DynStringTest, Fields) {
 
     struct FieldRow {
         int line;
-        const char* text;
+        Text text;
         std::uint32_t n;
-        const char* expected;
-    };
-    const FieldRow fields[] = {
+        Text expected;
+    } fields[] = {
         {__LINE__, "a,b,c", 0, ""},  {__LINE__, "a,b,c", 1, "a"}, {__LINE__, "a,b,c", 2, "b"},
         {__LINE__, "a,b,c", 3, "c"}, {__LINE__, "a,b,c", 4, ""},  {__LINE__, "a,b,c,", 4, ""},
         {__LINE__, ",a", 1, ""},     {__LINE__, ",a", 2, "a"},    {__LINE__, "abc", 1, "abc"},
@@ -376,10 +347,9 @@ TEST(DynStringTest, Fields) {
 TEST(DynStringTest, ReadFloat) {
     struct Row {
         int line;
-        const char* text;
+        Text text;
         float expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "12.5", 12.5f}, {__LINE__, "x=3.25cm", 3.25f}, {__LINE__, "-2.5", 2.5f},
         {__LINE__, ".5", 0.5f},    {__LINE__, "abc", 0.0f},       {__LINE__, "", 0.0f},
         {__LINE__, ".", 0.0f},     {__LINE__, "v1e3", 1000.0f},   {__LINE__, "7e", 7.0f},
@@ -394,10 +364,9 @@ TEST(DynStringTest, ReadFloat) {
 TEST(DynStringTest, EndsWithEllipsis) {
     struct Row {
         int line;
-        const char* text;
+        Text text;
         bool expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "Wait...", true}, {__LINE__, "a...", true},     {__LINE__, "...", false},
         {__LINE__, "Wait..", false}, {__LINE__, "Wait\x85", true}, {__LINE__, "\x85", true},
         {__LINE__, "", false},       {__LINE__, "Wait", false},
@@ -411,10 +380,8 @@ TEST(DynStringTest, EndsWithEllipsis) {
 TEST(DynStringTest, CharacterCodesAndSeparators) {
     struct Row {
         int line;
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
+        Text text, expected;
+    } rows[] = {
         {__LINE__, "<65>", "A"},
         {__LINE__, "x<66>y<67>", "xByC"},
         {__LINE__, "<065>", "A"},
@@ -436,13 +403,9 @@ TEST(DynStringTest, CharacterCodesAndSeparators) {
         s.convertCharacterCodes();
         EXPECT_EQ(s.str(), r.expected);
     }
-    DynString sep(
-        "a\x1F"
-        "b\x1F");
+    DynString sep(std::string("a\x1F") + "b\x1F");
     sep.convertSeparators();
-    EXPECT_EQ(sep.str(),
-              "a\x8D"
-              "b\x8D");
+    EXPECT_EQ(sep.str(), std::string("a\x8D") + "b\x8D");
 }
 
 }  // namespace

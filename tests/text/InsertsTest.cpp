@@ -4,53 +4,31 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "tests/text/Printers.h"
+#include "tests/text/StyleBuilder.h"
 #include "text/Inserts.h"
 #include "text/UniversalString.h"
 
 namespace tavrel {
 namespace {
 
-std::u16string Encoded(const std::u16string& text) {
-    UniversalString s(text);
-    EncodeInserts(s);
-    return s.text();
-}
-
-std::u16string Decoded(const std::u16string& text) {
-    UniversalString s(text);
-    DecodeInserts(s);
-    return s.text();
-}
-
-TEST(EncodeInsertsTest, EveryInsertHasItsPlaceholder) {
-    struct Row {
-        int line;
-        std::u16string command;
-        char16_t placeholder;
-    } rows[] = {
-        {__LINE__, u"^dbsharp()", 0x17},     {__LINE__, u"^sharp()", 0x14},
-        {__LINE__, u"^flat()", 0x15},        {__LINE__, u"^natural()", 0x16},
-        {__LINE__, u"^dbflat()", 0x18},      {__LINE__, u"^copyright()", 0x1C},
-        {__LINE__, u"^composer()", 0x1B},    {__LINE__, u"^cprsym()", 0x1D},
-        {__LINE__, u"^title()", 0x19},       {__LINE__, u"^subtitle()", 0x01},
-        {__LINE__, u"^description()", 0x1A}, {__LINE__, u"^^", 0x1E},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        const std::u16string text = u"a" + r.command + u"b";
-        const std::u16string coded = u"a" + std::u16string(1, r.placeholder) + u"b";
-        EXPECT_EQ(Encoded(text), coded);
-        EXPECT_EQ(Decoded(coded), text);
-    }
-}
-
-TEST(EncodeInsertsTest, EscapedCaretsAndLookalikesSurviveTheRoundTrip) {
-    struct Row {
-        int line;
-        std::u16string text, coded;
-    } rows[] = {
+// Encoding each text gives its coded form, and decoding that gives it back.
+TEST(EncodeInsertsTest, EveryInsertHasItsPlaceholderAndBack) {
+    const std::vector<ConversionRow> rows = {
+        {__LINE__, u"a^dbsharp()b", u"a\u0017b"},
+        {__LINE__, u"a^sharp()b", u"a\u0014b"},
+        {__LINE__, u"a^flat()b", u"a\u0015b"},
+        {__LINE__, u"a^natural()b", u"a\u0016b"},
+        {__LINE__, u"a^dbflat()b", u"a\u0018b"},
+        {__LINE__, u"a^copyright()b", u"a\u001Cb"},
+        {__LINE__, u"a^composer()b", u"a\u001Bb"},
+        {__LINE__, u"a^cprsym()b", u"a\u001Db"},
+        {__LINE__, u"a^title()b", u"a\u0019b"},
+        {__LINE__, u"a^subtitle()b", u"a\u0001b"},
+        {__LINE__, u"a^description()b", u"a\u001Ab"},
+        {__LINE__, u"a^^b", u"a\u001Eb"},
         // The escaped caret is never split, so the insert text stays text.
         {__LINE__, u"^^flat()", u"\u001Eflat()"},
         {__LINE__, u"^^^flat()", u"\u001E\u0015"},
@@ -63,151 +41,119 @@ TEST(EncodeInsertsTest, EscapedCaretsAndLookalikesSurviveTheRoundTrip) {
         // Case matters, and other caret sequences are left alone.
         {__LINE__, u"^Flat()^flat(1)^page(0)", u"^Flat()^flat(1)^page(0)"},
         {__LINE__, u"", u""},
+        // Placeholders already in the text become commands.
+        {__LINE__, u"x^sharp()y^subtitle()", u"x\u0014y\u0001"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        EXPECT_EQ(Encoded(r.text), r.coded);
-        EXPECT_EQ(Decoded(r.coded), r.text);
+    CheckConversion(rows, EncodeInserts);
+    std::vector<ConversionRow> back = rows;
+    for (ConversionRow& r : back) {
+        std::swap(r.text, r.converted);
     }
-}
-
-TEST(DecodeInsertsTest, PlaceholdersAlreadyInTheTextBecomeCommands) {
-    EXPECT_EQ(Decoded(u"x\u0014y\u0001"), u"x^sharp()y^subtitle()");
-}
-
-TEST(InsertsTest, ConversionsKeepTheStyle) {
-    UniversalString s(u"^flat()");
-    StringStyle style;
-    style.size = 9;
-    s.setStyle(style);
-    EncodeInserts(s);
-    DecodeInserts(s);
-    ConvertTypedEscapes(s);
-    ConvertCharacterCodes(s);
-    NormalizeLegacyEffects(s);
-    EXPECT_EQ(s.style().size, 9);
-    EXPECT_TRUE(s.styleSet());
+    CheckConversion(back, DecodeInserts);
 }
 
 TEST(ConvertTypedEscapesTest, ShorthandsBecomeTheirCharacters) {
-    struct Row {
-        int line;
-        std::u16string typed, converted;
-    } rows[] = {
-        {__LINE__, u"^l", u"\n\r"},
-        {__LINE__, u"^p", u"\n\r"},
-        {__LINE__, u"^t", u"\t"},
-        {__LINE__, u"^d", u"\u001A"},
-        {__LINE__, u"^S", u"\u0017"},
-        {__LINE__, u"^s", u"\u0014"},
-        {__LINE__, u"^#", u"\u0014"},
-        {__LINE__, u"^b", u"\u0015"},
-        {__LINE__, u"^n", u"\u0016"},
-        {__LINE__, u"^B", u"\u0018"},
-        {__LINE__, u"^c", u"\u001C"},
-        {__LINE__, u"^C", u"\u001B"},
-        {__LINE__, u"^\u00A9", u"\u001D"},
-        {__LINE__, u"^T", u"\u0019"},
-        {__LINE__, u"^^", u"\u001E"},
-        {__LINE__, u"a^tb^pc", u"a\tb\n\rc"},
-        // The escaped caret is never split: "^^t" is an escaped caret and 't'.
-        {__LINE__, u"^^t", u"\u001Et"},
-        {__LINE__, u"^^^t", u"\u001E\t"},
-        {__LINE__, u"^^S", u"\u001ES"},
-        // A lone caret, alone or not, and unknown shorthands stay.
-        {__LINE__, u"^", u"^"},
-        {__LINE__, u"a^", u"a^"},
-        {__LINE__, u"^x^D^P", u"^x^D^P"},
-        {__LINE__, u"", u""},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        UniversalString s(r.typed);
-        ConvertTypedEscapes(s);
-        EXPECT_EQ(s.text(), r.converted);
-    }
+    CheckConversion(
+        {
+            {__LINE__, u"^l", u"\n\r"},
+            {__LINE__, u"^p", u"\n\r"},
+            {__LINE__, u"^t", u"\t"},
+            {__LINE__, u"^d", u"\u001A"},
+            {__LINE__, u"^S", u"\u0017"},
+            {__LINE__, u"^s", u"\u0014"},
+            {__LINE__, u"^#", u"\u0014"},
+            {__LINE__, u"^b", u"\u0015"},
+            {__LINE__, u"^n", u"\u0016"},
+            {__LINE__, u"^B", u"\u0018"},
+            {__LINE__, u"^c", u"\u001C"},
+            {__LINE__, u"^C", u"\u001B"},
+            {__LINE__, u"^\u00A9", u"\u001D"},
+            {__LINE__, u"^T", u"\u0019"},
+            {__LINE__, u"^^", u"\u001E"},
+            {__LINE__, u"a^tb^pc", u"a\tb\n\rc"},
+            // The escaped caret is never split: "^^t" is an escaped caret and 't'.
+            {__LINE__, u"^^t", u"\u001Et"},
+            {__LINE__, u"^^^t", u"\u001E\t"},
+            {__LINE__, u"^^S", u"\u001ES"},
+            // A lone caret, alone or not, and unknown shorthands stay.
+            {__LINE__, u"^", u"^"},
+            {__LINE__, u"a^", u"a^"},
+            {__LINE__, u"^x^D^P", u"^x^D^P"},
+            {__LINE__, u"", u""},
+        },
+        ConvertTypedEscapes);
 }
 
 TEST(ConvertCharacterCodesTest, CodesInAngleBracketsBecomeCharacters) {
-    struct Row {
-        int line;
-        std::u16string typed, converted;
-    } rows[] = {
-        {__LINE__, u"a<65>b", u"aAb"},
-        {__LINE__, u"<65><66>", u"AB"},
-        {__LINE__, u"<65>>", u"A>"},
-        {__LINE__, u"<<65>", u"<<65>"},
-        {__LINE__, u"<6<5>", u"<6<5>"},
-        {__LINE__, u"<0>", u"<0>"},
-        {__LINE__, u"<>", u"<>"},
-        {__LINE__, u"<x5>", u"<x5>"},
-        {__LINE__, u"<65", u"<65"},
-        {__LINE__, u"<-5>", u"<-5>"},
-        {__LINE__, u"<0000000065>", u"A"},
-        {__LINE__, u"<8364>", u"\u20AC"},
-        // The low 16 bits.
-        {__LINE__, u"<65601>", u"A"},
-        {__LINE__, u"<2147483647>", u"\uFFFF"},
-        // Left as typed: low 16 bits 0, above 0x7FFFFFFF, more than 10 digits.
-        {__LINE__, u"<65536>", u"<65536>"},
-        {__LINE__, u"<2147483648>", u"<2147483648>"},
-        {__LINE__, u"<00000000065>", u"<00000000065>"},
-        {__LINE__, u"<12345678901234567890>x<66>", u"<12345678901234567890>xB"},
-        // The new character is not read again as part of a code.
-        {__LINE__, u"<60>65>", u"<65>"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        UniversalString s(r.typed);
-        ConvertCharacterCodes(s);
-        EXPECT_EQ(s.text(), r.converted);
-    }
+    CheckConversion(
+        {
+            {__LINE__, u"a<65>b", u"aAb"},
+            {__LINE__, u"<65><66>", u"AB"},
+            {__LINE__, u"<65>>", u"A>"},
+            {__LINE__, u"<<65>", u"<<65>"},
+            {__LINE__, u"<6<5>", u"<6<5>"},
+            {__LINE__, u"<0>", u"<0>"},
+            {__LINE__, u"<>", u"<>"},
+            {__LINE__, u"<x5>", u"<x5>"},
+            {__LINE__, u"<65", u"<65"},
+            {__LINE__, u"<-5>", u"<-5>"},
+            {__LINE__, u"<0000000065>", u"A"},
+            {__LINE__, u"<8364>", u"\u20AC"},
+            // The low 16 bits.
+            {__LINE__, u"<65601>", u"A"},
+            {__LINE__, u"<2147483647>", u"\uFFFF"},
+            // Left as typed: low 16 bits 0, above 0x7FFFFFFF, more than 10 digits.
+            {__LINE__, u"<65536>", u"<65536>"},
+            {__LINE__, u"<2147483648>", u"<2147483648>"},
+            {__LINE__, u"<00000000065>", u"<00000000065>"},
+            {__LINE__, u"<12345678901234567890>x<66>", u"<12345678901234567890>xB"},
+            // The new character is not read again as part of a code.
+            {__LINE__, u"<60>65>", u"<65>"},
+        },
+        ConvertCharacterCodes);
 }
 
 TEST(NormalizeLegacyEffectsTest, GroupsBecomeOneEffectsCommand) {
     const std::u16string tail = u"1234567";  // enough for the walk to reach the end of a group
-    struct Row {
-        int line;
-        std::u16string text, normalized;
-    } rows[] = {
-        {__LINE__, u"^efx(plain)^efx(bold)^efx(italic)" + tail, u"^nfx(3)" + tail},
-        {__LINE__, u"^efx(plain)" + tail, u"^nfx(0)" + tail},
-        {__LINE__, u"^efx(plain)^efx(bold)" + tail, u"^nfx(1)" + tail},
-        {__LINE__, u"^efx(plain)^efx(italic)" + tail, u"^nfx(2)" + tail},
-        {__LINE__, u"^efx(plain)^efx(underline)" + tail, u"^nfx(4)" + tail},
-        {__LINE__, u"^efx(plain)^efx(outline)" + tail, u"^nfx(8)" + tail},
-        {__LINE__, u"^efx(plain)^efx(shadow)" + tail, u"^nfx(16)" + tail},
-        {__LINE__, u"^efx(plain)^efx(strikeout)" + tail, u"^nfx(32)" + tail},
-        {__LINE__, u"^efx(plain)^efx(absolute)" + tail, u"^nfx(64)" + tail},
-        {__LINE__, u"^efx(plain)^efx(hidden)" + tail, u"^nfx(128)" + tail},
-        {__LINE__, u"x^efx(plain)^efx(bold)y^efx(plain)^efx(italic)" + tail,
-         u"x^nfx(1)y^nfx(2)" + tail},
-        // An unknown name ends the group and is left as it is.
-        {__LINE__, u"^efx(plain)^efx(bold)^efx(zzzz)" + tail, u"^nfx(1)^efx(zzzz)" + tail},
-        // A second plain restarts the group; the commands before it stay.
-        {__LINE__, u"^efx(plain)^efx(bold)^efx(plain)^efx(italic)" + tail,
-         u"^efx(plain)^efx(bold)^nfx(2)" + tail},
-        // Without a plain command nothing is a group.
-        {__LINE__, u"^efx(bold)" + tail, u"^efx(bold)" + tail},
-        // An effects command already present ends the walk.
-        {__LINE__, u"^nfx(1)^efx(plain)^efx(bold)" + tail, u"^nfx(1)^efx(plain)^efx(bold)" + tail},
-        {__LINE__, u"^efx(plain)^nfx(2)" + tail, u"^efx(plain)^nfx(2)" + tail},
-        // A group at the very end of a text stays as it is.
-        {__LINE__, u"^efx(plain)^efx(bold)^efx(italic)123456",
-         u"^efx(plain)^efx(bold)^efx(italic)123456"},
-        {__LINE__, u"ab^efx(plain)^efx(bold)", u"ab^efx(plain)^efx(bold)"},
-        // Texts too short for the walk.
-        {__LINE__, u"", u""},
-        {__LINE__, u"^", u"^"},
-        {__LINE__, u"^efx(", u"^efx("},
-        {__LINE__, u"^efx(p", u"^efx(p"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        UniversalString s(r.text);
-        NormalizeLegacyEffects(s);
-        EXPECT_EQ(s.text(), r.normalized);
-    }
+    CheckConversion(
+        {
+            {__LINE__, u"^efx(plain)^efx(bold)^efx(italic)" + tail, u"^nfx(3)" + tail},
+            {__LINE__, u"^efx(plain)" + tail, u"^nfx(0)" + tail},
+            {__LINE__, u"^efx(plain)^efx(bold)" + tail, u"^nfx(1)" + tail},
+            {__LINE__, u"^efx(plain)^efx(italic)" + tail, u"^nfx(2)" + tail},
+            {__LINE__, u"^efx(plain)^efx(underline)" + tail, u"^nfx(4)" + tail},
+            {__LINE__, u"^efx(plain)^efx(outline)" + tail, u"^nfx(8)" + tail},
+            {__LINE__, u"^efx(plain)^efx(shadow)" + tail, u"^nfx(16)" + tail},
+            {__LINE__, u"^efx(plain)^efx(strikeout)" + tail, u"^nfx(32)" + tail},
+            {__LINE__, u"^efx(plain)^efx(absolute)" + tail, u"^nfx(64)" + tail},
+            {__LINE__, u"^efx(plain)^efx(hidden)" + tail, u"^nfx(128)" + tail},
+            {__LINE__, u"x^efx(plain)^efx(bold)y^efx(plain)^efx(italic)" + tail,
+             u"x^nfx(1)y^nfx(2)" + tail},
+            // An unknown name ends the group and is left as it is.
+            {__LINE__, u"^efx(plain)^efx(bold)^efx(zzzz)" + tail, u"^nfx(1)^efx(zzzz)" + tail},
+            // A second plain restarts the group; the commands before it stay.
+            {__LINE__, u"^efx(plain)^efx(bold)^efx(plain)^efx(italic)" + tail,
+             u"^efx(plain)^efx(bold)^nfx(2)" + tail},
+            // Without a plain command nothing is a group.
+            {__LINE__, u"^efx(bold)" + tail, u"^efx(bold)" + tail},
+            // An effects command already present ends the walk.
+            {__LINE__, u"^nfx(1)^efx(plain)^efx(bold)" + tail,
+             u"^nfx(1)^efx(plain)^efx(bold)" + tail},
+            {__LINE__, u"^efx(plain)^nfx(2)" + tail, u"^efx(plain)^nfx(2)" + tail},
+            // A group at the very end of a text stays as it is.
+            {__LINE__, u"^efx(plain)^efx(bold)^efx(italic)123456",
+             u"^efx(plain)^efx(bold)^efx(italic)123456"},
+            {__LINE__, u"ab^efx(plain)^efx(bold)", u"ab^efx(plain)^efx(bold)"},
+            // Texts too short for the walk.
+            {__LINE__, u"", u""},
+            {__LINE__, u"^", u"^"},
+            {__LINE__, u"^efx(", u"^efx("},
+            {__LINE__, u"^efx(p", u"^efx(p"},
+            // The bold command is skipped by its fixed length of 10, which ends
+            // at the second X of the longer name; that X ends the group.
+            {__LINE__, u"^efx(plain)^efx(boldXX)1234567", u"^nfx(1)X)1234567"},
+        },
+        NormalizeLegacyEffects);
 }
 
 TEST(IsInformationInsertStartTest, CaretAndALetterGroup) {

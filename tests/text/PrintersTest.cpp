@@ -12,8 +12,7 @@ TEST(PrintersTest, UniversalString) {
         int line;
         std::u16string text;
         std::string printed;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, u"", "\"\""},
         {__LINE__, u"tr\u00E8s", "\"tr\xC3\xA8s\""},
         {__LINE__, u"a\u0001b\u001E", "\"a\\u0001b\\u001E\""},

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/text/Printers.h"
+#include "tests/text/StyleBuilder.h"
 #include "text/StringStyle.h"
 #include "text/StyleCommands.h"
 #include "text/UniversalString.h"
@@ -76,301 +76,135 @@ TEST(ReadFontNameTest, NameEndsAtCommaParenthesisOrEnd) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
         std::u16string name = u"junk";
-        EXPECT_EQ(ReadFontName(r.text, r.start, name), r.numberFollows);
-        EXPECT_EQ(name, r.name);
+        const bool numberFollows = ReadFontName(r.text, r.start, name);
+        EXPECT_EQ(std::make_pair(name, numberFollows), std::make_pair(r.name, r.numberFollows));
     }
 }
 
+// Reading never sets the font number, mask, flags or run bounds, so the
+// printed style shows any of them that a fault would set.
 TEST(StyleAtTest, NearestCommandOfEachKindBeforeTheIndexWins) {
-    const std::u16string t = u"^size(12)abc^size(14)def";
-    // 'b' is at 10, 'e' at 22.
-    EXPECT_EQ(StyleAt(t, 10).size, 12);
-    EXPECT_EQ(StyleAt(t, 22).size, 14);
-    EXPECT_EQ(StyleAt(t, 12).size, 12);  // the command at 12 begins at the index
-    EXPECT_EQ(StyleAt(t, 13).size, 14);
-    EXPECT_EQ(StyleAt(t, 999).size, 14);
-
-    const StringStyle reset;
-    const StringStyle atStart = StyleAt(t, 0);
-    EXPECT_EQ(atStart.size, reset.size);
-    EXPECT_EQ(atStart.effects, reset.effects);
-    EXPECT_EQ(atStart.fontName, reset.fontName);
-}
-
-TEST(StyleAtTest, ReadsEveryKindOfCommand) {
+    constexpr std::size_t kEnd = std::u16string::npos;         // the text's length
+    const std::u16string sizes = u"^size(12)abc^size(14)def";  // 'b' at 10, 'e' at 22
     struct Row {
         int line;
         std::u16string text;
-        StringStyle (*expected)();
+        std::size_t index;
+        const char* style;
     } rows[] = {
-        {__LINE__, u"^nfx(3)x",
-         [] {
-             StringStyle s;
-             s.effects = 3;
-             return s;
-         }},
-        {__LINE__, u"^size(9)x",
-         [] {
-             StringStyle s;
-             s.size = 9;
-             return s;
-         }},
-        {__LINE__, u"^baseline(-5)x",
-         [] {
-             StringStyle s;
-             s.baseline = -5;
-             return s;
-         }},
+        {__LINE__, sizes, 10, "{size=12}"},
+        {__LINE__, sizes, 22, "{size=14}"},
+        {__LINE__, sizes, 12, "{size=12}"},  // the command at 12 begins at the index
+        {__LINE__, sizes, 13, "{size=14}"},
+        {__LINE__, sizes, 999, "{size=14}"},
+        {__LINE__, sizes, 0, "{}"},
+        {__LINE__, u"^nfx(3)x", kEnd, "{fx=3/0}"},
+        {__LINE__, u"^size(9)x", kEnd, "{size=9}"},
+        {__LINE__, u"^baseline(-5)x", kEnd, "{base=-5}"},
         // Low 16 bits, sign-extended: 70000 - 65536 = 4464.
-        {__LINE__, u"^baseline(70000)x",
-         [] {
-             StringStyle s;
-             s.baseline = 4464;
-             return s;
-         }},
-        {__LINE__, u"^baseline(40000)x",
-         [] {
-             StringStyle s;
-             s.baseline = -25536;
-             return s;
-         }},
-        {__LINE__, u"^tracking(25)x",
-         [] {
-             StringStyle s;
-             s.tracking = 25;
-             return s;
-         }},
-        {__LINE__, u"^superscript(-3)x",
-         [] {
-             StringStyle s;
-             s.superscript = -3;
-             return s;
-         }},
-        {__LINE__, u"^font(Times,4096)x",
-         [] {
-             StringStyle s;
-             s.fontName = "Times";
-             s.fontArg = 4096;
-             return s;
-         }},
+        {__LINE__, u"^baseline(70000)x", kEnd, "{base=4464}"},
+        {__LINE__, u"^baseline(40000)x", kEnd, "{base=-25536}"},
+        {__LINE__, u"^tracking(25)x", kEnd, "{track=25}"},
+        {__LINE__, u"^superscript(-3)x", kEnd, "{sup=-3}"},
+        {__LINE__, u"^font(Times,4096)x", kEnd, "{font=Times arg=4096}"},
         // The long font forms: character 8 't' or 's', name from character 10.
-        {__LINE__, u"^fontext(Times,4096)x",
-         [] {
-             StringStyle s;
-             s.fontName = "Times";
-             s.fontArg = 4096;
-             return s;
-         }},
-        {__LINE__, u"^fontsys(Times,4096)x",
-         [] {
-             StringStyle s;
-             s.fontName = "Times";
-             s.fontArg = 4096;
-             return s;
-         }},
+        {__LINE__, u"^fontext(Times,4096)x", kEnd, "{font=Times arg=4096}"},
+        {__LINE__, u"^fontsys(Times,4096)x", kEnd, "{font=Times arg=4096}"},
         // No comma: the argument is 0xFFFF.
-        {__LINE__, u"^font(Arial(3)x",
-         [] {
-             StringStyle s;
-             s.fontName = "Arial";
-             s.fontArg = -1;
-             return s;
-         }},
-        {__LINE__, u"^font(Arial)x 5",
-         [] {
-             StringStyle s;
-             s.fontName = "Arial";
-             s.fontArg = -1;
-             return s;
-         }},
+        {__LINE__, u"^font(Arial(3)x", kEnd, "{font=Arial arg=-1}"},
+        {__LINE__, u"^font(Arial)x 5", kEnd, "{font=Arial arg=-1}"},
         // A non-ASCII name is kept as UTF-8.
-        {__LINE__, u"^font(M\u00FCller,2)x",
-         [] {
-             StringStyle s;
-             s.fontName = "M\xC3\xBCller";
-             s.fontArg = 2;
-             return s;
-         }},
+        {__LINE__, u"^font(M\u00FCller,2)x", kEnd, "{font=M\xC3\xBCller arg=2}"},
         // Effects take the low 16 bits.
-        {__LINE__, u"^nfx(65537)x",
-         [] {
-             StringStyle s;
-             s.effects = 1;
-             return s;
-         }},
+        {__LINE__, u"^nfx(65537)x", kEnd, "{fx=1/0}"},
         // A command without a number takes the next number in the text.
-        {__LINE__, u"^size()x 7",
-         [] {
-             StringStyle s;
-             s.size = 7;
-             return s;
-         }},
+        {__LINE__, u"^size()x 7", kEnd, "{size=7}"},
         // Unknown or incomplete caret sequences are ignored.
-        {__LINE__, u"^foo(3)x", [] { return StringStyle(); }},
-        {__LINE__, u"^sx(3)x", [] { return StringStyle(); }},
-        {__LINE__, u"^page(3)x", [] { return StringStyle(); }},
-        {__LINE__, u"^efx(bold)x", [] { return StringStyle(); }},
-        {__LINE__, u"^", [] { return StringStyle(); }},
+        {__LINE__, u"^foo(3)x", kEnd, "{}"},
+        {__LINE__, u"^sx(3)x", kEnd, "{}"},
+        {__LINE__, u"^page(3)x", kEnd, "{}"},
+        {__LINE__, u"^efx(bold)x", kEnd, "{}"},
+        {__LINE__, u"^", kEnd, "{}"},
         // Kinds combine; the nearest command of a kind wins.
-        {__LINE__, u"^size(12)^nfx(3)^font(A,1)^size(14)^nfx(1)x",
-         [] {
-             StringStyle s;
-             s.size = 14;
-             s.effects = 1;
-             s.fontName = "A";
-             s.fontArg = 1;
-             return s;
-         }},
-        {__LINE__, u"^font(A,1)ab^font(B,2)x",
-         [] {
-             StringStyle s;
-             s.fontName = "B";
-             s.fontArg = 2;
-             return s;
-         }},
+        {__LINE__, u"^size(12)^nfx(3)^font(A,1)^size(14)^nfx(1)x", kEnd,
+         "{font=A size=14 fx=1/0 arg=1}"},
+        {__LINE__, u"^font(A,1)ab^font(B,2)x", kEnd, "{font=B arg=2}"},
+        // A short command name does not move the argument: it is read from
+        // the fixed offset of the full name, and the scan goes on from there.
+        {__LINE__, u"^si(12)x", kEnd, "{size=0}"},
+        {__LINE__, u"^nf(3)x 9", kEnd, "{fx=9/0}"},
+        {__LINE__, u"^su(4)x", kEnd, "{sup=0}"},
+        {__LINE__, u"^su(1)abcdef-7x", kEnd, "{sup=7}"},  // from offset 13, not the '-'
+        {__LINE__, u"^ba(4)x", kEnd, "{base=0}"},
+        {__LINE__, u"^tr(4)x", kEnd, "{track=0}"},
+        // The long font form needs the caret below length - 9.
+        {__LINE__, u"^fontext(", kEnd, "{}"},
+        {__LINE__, u"^fontext(A", kEnd, "{font=A}"},
+        {__LINE__, u"^fontxyz(Times,1)x", kEnd, "{}"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        const StringStyle got = StyleAt(r.text, r.text.size());
-        const StringStyle want = r.expected();
-        EXPECT_EQ(got.fontName, want.fontName);
-        EXPECT_EQ(got.fontArg, want.fontArg);
-        EXPECT_EQ(got.size, want.size);
-        EXPECT_EQ(got.effects, want.effects);
-        EXPECT_EQ(got.baseline, want.baseline);
-        EXPECT_EQ(got.tracking, want.tracking);
-        EXPECT_EQ(got.superscript, want.superscript);
-        // Never set by reading commands.
-        EXPECT_EQ(got.fontId, kUnset16);
-        EXPECT_EQ(got.effectsMask, 0);
-        EXPECT_EQ(got.fontFlags, 0);
-        EXPECT_EQ(got.runStart, -1);
-        EXPECT_EQ(got.runEnd, -1);
+        EXPECT_EQ(Show(StyleAt(r.text, r.index == kEnd ? r.text.size() : r.index)), r.style);
     }
 }
 
 TEST(WriteStyleCommandsTest, WritesEachSetFieldInFixedOrder) {
     struct Row {
         int line;
-        void (*setup)(StringStyle&);
+        StringStyle style;
         std::u16string commands;
     } rows[] = {
-        {__LINE__, [](StringStyle&) {}, u"^nfx(0)"},
-        {__LINE__,
-         [](StringStyle& s) {
-             s.size = 12;
-             s.effects = 3;
-         },
-         u"^size(12)^nfx(3)"},
-        {__LINE__, [](StringStyle& s) { s.effects = kUnset16; }, u""},
-        {__LINE__,
-         [](StringStyle& s) {
-             s.superscript = 3;
-             s.tracking = 10;
-             s.baseline = -5;
-             s.effects = 1;
-             s.size = 12;
-             s.fontName = "Arial";
-             s.fontArg = 4096;
-         },
+        {__LINE__, Sty(), u"^nfx(0)"},
+        {__LINE__, Sty().Size(12).Fx(3), u"^size(12)^nfx(3)"},
+        {__LINE__, Sty().Fx(kUnset16), u""},
+        {__LINE__, Sty().Sup(3).Track(10).Base(-5).Fx(1).Size(12).Font("Arial", 4096),
          u"^font(Arial,4096)^size(12)^nfx(1)^baseline(-5)^tracking(10)^superscript(3)"},
         // A font number alone still writes a font command, with an empty name.
-        {__LINE__, [](StringStyle& s) { s.fontId = 0; }, u"^font(,0)^nfx(0)"},
-        {__LINE__,
-         [](StringStyle& s) {
-             s.fontName = "X";
-             s.fontArg = -1;
-             s.effects = kUnset16;
-         },
-         u"^font(X,-1)"},
+        {__LINE__, Sty().Id(0), u"^font(,0)^nfx(0)"},
+        {__LINE__, Sty().Font("X", -1).Fx(kUnset16), u"^font(X,-1)"},
         // Size and the font argument are signed 16-bit; effects unsigned.
-        {__LINE__,
-         [](StringStyle& s) {
-             s.size = 0xFFFE;
-             s.effects = 0x8001;
-         },
-         u"^size(-2)^nfx(32769)"},
-        {__LINE__,
-         [](StringStyle& s) {
-             s.fontName = "M\xC3\xBCller";
-             s.effects = kUnset16;
-         },
-         u"^font(M\u00FCller,0)"},
+        {__LINE__, Sty().Size(0xFFFE).Fx(0x8001), u"^size(-2)^nfx(32769)"},
+        {__LINE__, Sty().Font("M\xC3\xBCller").Fx(kUnset16), u"^font(M\u00FCller,0)"},
         // Run bounds, mask and flags are never written.
-        {__LINE__,
-         [](StringStyle& s) {
-             s.effectsMask = 0xFF;
-             s.fontFlags = 1;
-             s.runStart = 3;
-             s.runEnd = 4;
-         },
-         u"^nfx(0)"},
+        {__LINE__, Sty().Fx(0, 0xFF).Flags(1).Run(3, 4), u"^nfx(0)"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        UniversalString s(u"old text");
-        StringStyle style;
-        r.setup(style);
-        s.setStyle(style);
+        UniversalString s = Styled(u"old text", r.style);
         WriteStyleCommands(s);
-        EXPECT_EQ(s.text(), r.commands);
-        EXPECT_EQ(s.style().effects, style.effects);  // the style is kept
-        EXPECT_TRUE(s.styleSet());
+        EXPECT_EQ(Show(s), Show(Styled(r.commands, r.style)));  // the style is kept
     }
 }
 
 TEST(WriteStyleCommandsTest, ReadingBackGivesTheSameStyle) {
-    StringStyle style;
-    style.fontName = "Caf\xC3\xA9 Sans";
-    style.fontArg = -300;
-    style.size = 18;
-    style.effects = 0x45;
-    style.baseline = -32768;
-    style.tracking = 32767;
-    style.superscript = 0;
-    UniversalString s;
-    s.setStyle(style);
+    const StringStyle style =
+        Sty().Font("Caf\xC3\xA9 Sans", -300).Size(18).Fx(0x45).Base(-32768).Track(32767).Sup(0);
+    UniversalString s = Styled(u"", style);
     WriteStyleCommands(s);
-    const StringStyle back = StyleAt(s.text() + u"x", s.length());
-    EXPECT_EQ(back.fontName, style.fontName);
-    EXPECT_EQ(back.fontArg, style.fontArg);
-    EXPECT_EQ(back.size, style.size);
-    EXPECT_EQ(back.effects, style.effects);
-    EXPECT_EQ(back.baseline, style.baseline);
-    EXPECT_EQ(back.tracking, style.tracking);
-    EXPECT_EQ(back.superscript, style.superscript);
+    EXPECT_EQ(Show(StyleAt(s.text() + u"x", s.length())), Show(style));
 }
 
 TEST(StripStyleCommandsTest, RemovesStyleCommandsAndUnescapesCarets) {
-    struct Row {
-        int line;
-        std::u16string text, plain;
-    } rows[] = {
-        {__LINE__, u"a^size(12)b^^c^flat()", u"ab^c^flat()"},
-        {__LINE__, u"^font(A,1)^size(2)^nfx(3)^baseline(4)^tracking(5)^superscript(6)x", u"x"},
-        {__LINE__, u"^efx(bold)x", u"x"},
-        {__LINE__, u"^page(0) of ^totpages()", u"^page(0) of ^totpages()"},
-        {__LINE__, u"^xy(1)^", u"^xy(1)^"},
-        // A missing ')' takes the rest of the text.
-        {__LINE__, u"a^size(12", u"a"},
-        {__LINE__, u"a^nfx", u"a"},
-        // Too short to be a command.
-        {__LINE__, u"a^nf", u"a^nf"},
-        {__LINE__, u"^^^size(3)x", u"^x"},
-        {__LINE__, u"^^^^", u"^^"},
-        {__LINE__, u"", u""},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        UniversalString s(r.text);
-        StringStyle style;
-        style.size = 40;
-        s.setStyle(style);
-        StripStyleCommands(s);
-        EXPECT_EQ(s.text(), r.plain);
-        EXPECT_EQ(s.style().size, 40);
-        EXPECT_EQ(StrippedText(r.text), r.plain);
-    }
+    CheckConversion(
+        {
+            {__LINE__, u"a^size(12)b^^c^flat()", u"ab^c^flat()"},
+            {__LINE__, u"^font(A,1)^size(2)^nfx(3)^baseline(4)^tracking(5)^superscript(6)x", u"x"},
+            {__LINE__, u"^efx(bold)x", u"x"},
+            {__LINE__, u"^fo)", u""},
+            {__LINE__, u"^page(0) of ^totpages()", u"^page(0) of ^totpages()"},
+            {__LINE__, u"^xy(1)^", u"^xy(1)^"},
+            // A missing ')' takes the rest of the text.
+            {__LINE__, u"a^size(12", u"a"},
+            {__LINE__, u"a^nfx", u"a"},
+            {__LINE__, u"^ef(", u""},
+            // Too short to be a command.
+            {__LINE__, u"a^nf", u"a^nf"},
+            {__LINE__, u"x^fo", u"x^fo"},
+            {__LINE__, u"^^^size(3)x", u"^x"},
+            {__LINE__, u"^^^^", u"^^"},
+            {__LINE__, u"", u""},
+        },
+        StripStyleCommands);
 }
 
 }  // namespace

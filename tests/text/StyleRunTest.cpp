@@ -5,37 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/text/Printers.h"
+#include "tests/text/StyleBuilder.h"
 #include "text/StringStyle.h"
 #include "text/StyleRun.h"
 
 namespace tavrel {
 namespace {
-
-StyleRun MakeRun(std::uint16_t effects, std::uint16_t size = kUnset16,
-                 const std::string& font = "") {
-    StyleRun r;
-    r.effects = effects;
-    r.size = size;
-    r.fontName = font;
-    return r;
-}
-
-StringStyle Filter(std::uint16_t effects, std::uint16_t mask, std::uint16_t size = kUnset16,
-                   const std::string& font = "", std::uint16_t fontFlags = 0) {
-    StringStyle f;
-    f.effects = effects;
-    f.effectsMask = mask;
-    f.size = size;
-    f.fontName = font;
-    f.fontFlags = fontFlags;
-    return f;
-}
-
-bool Accepts(const StringStyle& filter, const std::vector<StyleRun>& runs) {
-    const int last = static_cast<int>(runs.size()) - 1;
-    return StyleMatches(filter, CombineRuns(runs, 0, last), runs[0]);
-}
 
 TEST(SameFontNameTest, ComparesLengthAndBytesWithoutAsciiCase) {
     struct Row {
@@ -56,44 +31,36 @@ TEST(SameFontNameTest, ComparesLengthAndBytesWithoutAsciiCase) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        EXPECT_EQ(SameFontName(r.a, r.b), r.same);
-        EXPECT_EQ(SameFontName(r.b, r.a), r.same);
+        EXPECT_EQ(std::make_pair(SameFontName(r.a, r.b), SameFontName(r.b, r.a)),
+                  std::make_pair(r.same, r.same));
     }
 }
 
 TEST(CombineRunsTest, SingleRunIsACopyWithBothMarks) {
-    StyleRun r = MakeRun(EFFECT_BOLD | EFFECT_HIDDEN, 12, "Arial");
-    r.fontArg = 7;
-    r.baseline = -3;
-    r.runStart = 4;
-    r.runEnd = 9;
-    const StringStyle c = CombineRuns({r}, 0, 0);
-    EXPECT_EQ(c.effects, EFFECT_BOLD | EFFECT_HIDDEN | SAME_FONT_MARK | SAME_SIZE_MARK);
-    EXPECT_EQ(c.size, 12);
-    EXPECT_EQ(c.fontName, "Arial");
-    EXPECT_EQ(c.fontArg, 7);
-    EXPECT_EQ(c.baseline, -3);
-    EXPECT_EQ(c.runStart, 4);
-    EXPECT_EQ(c.runEnd, 9);
+    const StyleRun r =
+        Sty().Fx(EFFECT_BOLD | EFFECT_HIDDEN).Size(12).Font("Arial", 7).Base(-3).Run(4, 9);
+    EXPECT_EQ(Show(CombineRuns({r}, 0, 0)), "{font=Arial size=12 fx=381/0 base=-3 arg=7 run=4..9}");
 }
 
 TEST(CombineRunsTest, KeepsCommonBitsAndMarksSameFontAndSize) {
+    const StyleRun x9 = Sty().Size(9).Font("X"), a12 = Sty().Fx(5).Size(12).Font("A"),
+                   lowerA12 = Sty().Fx(4).Size(12).Font("a");
     struct Row {
         int line;
         std::vector<StyleRun> runs;
         int first, last;
         std::uint16_t effects;
     } rows[] = {
-        {__LINE__, {MakeRun(1), MakeRun(3)}, 0, 1, 0x301},
-        {__LINE__, {MakeRun(3), MakeRun(1), MakeRun(7)}, 0, 2, 0x301},
-        {__LINE__, {MakeRun(1), MakeRun(2)}, 0, 1, 0x300},
-        {__LINE__, {MakeRun(1, 12), MakeRun(1, 14)}, 0, 1, 0x101},
-        {__LINE__, {MakeRun(0, 12, "Arial"), MakeRun(0, 12, "ARIAL")}, 0, 1, 0x300},
-        {__LINE__, {MakeRun(0, 12, "Arial"), MakeRun(0, 12, "Times")}, 0, 1, 0x200},
-        {__LINE__, {MakeRun(0, 12, "Arial"), MakeRun(0, 12, "")}, 0, 1, 0x200},
+        {__LINE__, {Sty().Fx(1), Sty().Fx(3)}, 0, 1, 0x301},
+        {__LINE__, {Sty().Fx(3), Sty().Fx(1), Sty().Fx(7)}, 0, 2, 0x301},
+        {__LINE__, {Sty().Fx(1), Sty().Fx(2)}, 0, 1, 0x300},
+        {__LINE__, {Sty().Fx(1).Size(12), Sty().Fx(1).Size(14)}, 0, 1, 0x101},
+        {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12).Font("ARIAL")}, 0, 1, 0x300},
+        {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12).Font("Times")}, 0, 1, 0x200},
+        {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12)}, 0, 1, 0x200},
         // Only runs first..last count.
-        {__LINE__, {MakeRun(0, 9, "X"), MakeRun(5, 12, "A"), MakeRun(4, 12, "a")}, 1, 2, 0x304},
-        {__LINE__, {MakeRun(5, 12, "A"), MakeRun(4, 12, "a"), MakeRun(0, 9, "X")}, 0, 1, 0x304},
+        {__LINE__, {x9, a12, lowerA12}, 1, 2, 0x304},
+        {__LINE__, {a12, lowerA12, x9}, 0, 1, 0x304},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -101,11 +68,15 @@ TEST(CombineRunsTest, KeepsCommonBitsAndMarksSameFontAndSize) {
     }
 }
 
-TEST(StyleMatchesTest, EffectBitsMustAgreeOnEveryRun) {
-    const StyleRun plain = MakeRun(0), bold = MakeRun(EFFECT_BOLD),
-                   boldItalic = MakeRun(EFFECT_BOLD | EFFECT_ITALIC);
-    const StringStyle notBold = Filter(0, EFFECT_BOLD);
-    const StringStyle isBold = Filter(EFFECT_BOLD, EFFECT_BOLD);
+TEST(StyleMatchesTest, EveryRunMustAgreeWithTheFilter) {
+    const StyleRun plain = Sty(), bold = Sty().Fx(EFFECT_BOLD),
+                   boldItalic = Sty().Fx(EFFECT_BOLD | EFFECT_ITALIC);
+    const StringStyle notBold = Sty().Fx(0, EFFECT_BOLD), size12 = Sty().Size(12),
+                      arial = Sty().Font("arial"),
+                      arialDefault = Sty().Font("arial").Flags(FONT_FLAG_DEFAULT);
+    const StringStyle boldArial12 = Sty().Fx(1, 1).Size(12).Font("Arial"),
+                      unconstrained = Sty().Id(3).Font("", 4096).Sup(5).Base(6).Track(7);
+    const StyleRun arial9 = Sty().Size(9).Font("Arial"), font0 = Sty().Size(9).Font("Font0");
     struct Row {
         int line;
         StringStyle filter;
@@ -117,79 +88,46 @@ TEST(StyleMatchesTest, EffectBitsMustAgreeOnEveryRun) {
         {__LINE__, notBold, {bold, plain}, true},
         {__LINE__, notBold, {plain}, true},
         // Bold: accepts bold with bold-italic, rejects bold with plain.
-        {__LINE__, isBold, {bold, boldItalic}, true},
-        {__LINE__, isBold, {bold, plain}, false},
-        {__LINE__, isBold, {plain, bold}, false},
+        {__LINE__, Bold(), {bold, boldItalic}, true},
+        {__LINE__, Bold(), {bold, plain}, false},
+        {__LINE__, Bold(), {plain, bold}, false},
         // Effects without a mask never accept anything.
-        {__LINE__, Filter(EFFECT_BOLD, 0), {bold}, false},
-        {__LINE__, Filter(EFFECT_BOLD, 0), {plain}, false},
+        {__LINE__, Sty().Fx(EFFECT_BOLD), {bold}, false},
+        {__LINE__, Sty().Fx(EFFECT_BOLD), {plain}, false},
         // Bold and italic required; bold only is not enough.
-        {__LINE__, Filter(3, 3), {bold}, false},
-        {__LINE__, Filter(3, 3), {boldItalic}, true},
+        {__LINE__, Sty().Fx(3, 3), {bold}, false},
+        {__LINE__, Sty().Fx(3, 3), {boldItalic}, true},
         // Bold required, italic forbidden.
-        {__LINE__, Filter(1, 3), {boldItalic}, false},
-        {__LINE__, Filter(1, 3), {bold}, true},
+        {__LINE__, Sty().Fx(1, 3), {boldItalic}, false},
+        {__LINE__, Sty().Fx(1, 3), {bold}, true},
         // A reset filter accepts anything.
-        {__LINE__, StringStyle(), {boldItalic, MakeRun(0x80, 30, "Times")}, true},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        EXPECT_EQ(Accepts(r.filter, r.runs), r.accepted);
-    }
-}
-
-TEST(StyleMatchesTest, SizeAndFontNeedEveryRunToAgree) {
-    struct Row {
-        int line;
-        StringStyle filter;
-        std::vector<StyleRun> runs;
-        bool accepted;
-    } rows[] = {
-        {__LINE__, Filter(0, 0, 12), {MakeRun(0, 12)}, true},
-        {__LINE__, Filter(0, 0, 12), {MakeRun(0, 12), MakeRun(0, 12)}, true},
-        // The first run is 12 but the second is not.
-        {__LINE__, Filter(0, 0, 12), {MakeRun(0, 12), MakeRun(0, 14)}, false},
-        {__LINE__, Filter(0, 0, 12), {MakeRun(0, 14)}, false},
-        {__LINE__, Filter(0, 0, 12), {MakeRun(0)}, false},
-        {__LINE__, Filter(0, 0, kUnset16, "arial"), {MakeRun(0, 9, "Arial")}, true},
-        {__LINE__,
-         Filter(0, 0, kUnset16, "arial"),
-         {MakeRun(0, 9, "Arial"), MakeRun(0, 9, "Times")},
-         false},
-        {__LINE__, Filter(0, 0, kUnset16, "arial"), {MakeRun(0, 9, "Times")}, false},
-        {__LINE__, Filter(0, 0, kUnset16, "arial"), {MakeRun(0, 9, "")}, false},
+        {__LINE__, Sty(), {boldItalic, Sty().Fx(0x80).Size(30).Font("Times")}, true},
+        // Size and font need every run to agree.
+        {__LINE__, size12, {Sty().Size(12)}, true},
+        {__LINE__, size12, {Sty().Size(12), Sty().Size(12)}, true},
+        {__LINE__, size12, {Sty().Size(12), Sty().Size(14)}, false},  // the second is not 12
+        {__LINE__, size12, {Sty().Size(14)}, false},
+        {__LINE__, size12, {plain}, false},
+        {__LINE__, arial, {arial9}, true},
+        {__LINE__, arial, {arial9, Sty().Size(9).Font("Times")}, false},
+        {__LINE__, arial, {Sty().Size(9).Font("Times")}, false},
+        {__LINE__, arial, {Sty().Size(9)}, false},
         // The default font also goes by the name Font0 in command text.
-        {__LINE__,
-         Filter(0, 0, kUnset16, "arial", FONT_FLAG_DEFAULT),
-         {MakeRun(0, 9, "font0")},
-         true},
-        {__LINE__,
-         Filter(0, 0, kUnset16, "arial", FONT_FLAG_DEFAULT),
-         {MakeRun(0, 9, "Arial")},
-         true},
-        {__LINE__, Filter(0, 0, kUnset16, "arial"), {MakeRun(0, 9, "Font0")}, false},
-        {__LINE__,
-         Filter(0, 0, kUnset16, "arial", FONT_FLAG_DEFAULT),
-         {MakeRun(0, 9, "Font0"), MakeRun(0, 9, "Arial")},
-         false},
+        {__LINE__, arialDefault, {Sty().Size(9).Font("font0")}, true},
+        {__LINE__, arialDefault, {arial9}, true},
+        {__LINE__, arial, {font0}, false},
+        {__LINE__, arialDefault, {font0, arial9}, false},
         // Size, font and effects together.
-        {__LINE__, Filter(1, 1, 12, "Arial"), {MakeRun(1, 12, "Arial")}, true},
-        {__LINE__, Filter(1, 1, 12, "Arial"), {MakeRun(0, 12, "Arial")}, false},
+        {__LINE__, boldArial12, {Sty().Fx(1).Size(12).Font("Arial")}, true},
+        {__LINE__, boldArial12, {Sty().Size(12).Font("Arial")}, false},
+        // Fields that are no constraint are ignored.
+        {__LINE__, unconstrained, {Sty().Fx(0x1F).Size(20).Font("Times")}, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        EXPECT_EQ(Accepts(r.filter, r.runs), r.accepted);
+        const int last = static_cast<int>(r.runs.size()) - 1;
+        EXPECT_EQ(StyleMatches(r.filter, CombineRuns(r.runs, 0, last), r.runs[0]), r.accepted);
     }
-}
-
-TEST(StyleMatchesTest, IgnoresFieldsThatAreNoConstraint) {
-    StringStyle filter;
-    filter.fontId = 3;
-    filter.fontArg = 4096;
-    filter.superscript = 5;
-    filter.baseline = 6;
-    filter.tracking = 7;
-    EXPECT_TRUE(Accepts(filter, {MakeRun(0x1F, 20, "Times")}));
 }
 
 }  // namespace

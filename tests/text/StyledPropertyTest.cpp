@@ -1,13 +1,16 @@
 // Seeded property tests of the styled replacement over generated texts:
-// replacing a text by itself keeps what a reader sees, a style-free
-// replacement agrees with the plain ReplaceAll, and every search ends with
-// the position moving forward through the text.
+// replacing a text by itself keeps what a reader sees and every letter's
+// style, a style-free replacement agrees with the plain ReplaceAll, and
+// every search ends with the position moving forward through the text.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "tests/text/Printers.h"
+#include "tests/text/StyleBuilder.h"
+#include "text/Inserts.h"
 #include "text/Options.h"
 #include "text/PlainSearch.h"
 #include "text/StyleCommands.h"
@@ -24,18 +27,13 @@ struct Generator {
     std::u16string Number() { return std::u16string(1, static_cast<char16_t>(u'0' + Pick(10))); }
 
     std::u16string Command() {
-        switch (Pick(5)) {
-            case 0:
-                return u"^size(" + Number() + u"2)";
-            case 1:
-                return u"^nfx(" + Number() + u")";
-            case 2:
-                return Pick(2) ? u"^font(Arial," + Number() + u")" : u"^fontext(Times,1)";
-            case 3:
-                return u"^baseline(-" + Number() + u")";
-            default:
-                return u"^tracking(" + Number() + u")";
+        static const char16_t* const kOpen[] = {u"^size(", u"^nfx(", u"^font(Arial,",
+                                                u"^baseline(-", u"^tracking("};
+        const int kind = Pick(5);
+        if (kind == 2 && !Pick(2)) {
+            return u"^fontext(Times,1)";
         }
+        return kOpen[kind] + Number() + (kind == 0 ? u"2)" : u")");
     }
     std::u16string Insert() {
         static const char16_t* const kInserts[] = {u"^page(1)", u"^date(0)", u"^sharp()",
@@ -72,22 +70,8 @@ struct Generator {
         return t;
     }
     StringStyle Filter() {
-        StringStyle f;
-        switch (Pick(4)) {
-            case 0:
-                f.effects = 1;
-                f.effectsMask = 1;
-                break;
-            case 1:
-                f.fontName = "arial";
-                break;
-            case 2:
-                f.size = 12;
-                break;
-            default:
-                break;
-        }
-        return f;
+        const StringStyle filters[] = {Bold(), Sty().Font("arial"), Sty().Size(12), Sty()};
+        return filters[Pick(4)];
     }
     std::uint32_t Options() { return (Pick(2) ? MATCH_CASE : 0u) | (Pick(2) ? WHOLE_WORDS : 0u); }
 
@@ -167,6 +151,78 @@ TEST(StyledPropertyTest, EveryCallEndsAndThePositionMovesForward) {
             ASSERT_GE(left, 0) << "round " << round;
             remaining = left;
         }
+    }
+}
+
+// Each text character of a score text (inserts left out) with the printed
+// style in effect there; font names are folded so that names equal without
+// case compare equal, and run bounds and font arguments are left out.
+std::vector<std::pair<char16_t, std::string>> TextCharStyles(const std::u16string& text) {
+    UniversalString s(text);
+    EncodeInserts(s);
+    const std::u16string& t = s.text();
+    std::vector<std::pair<char16_t, std::string>> out;
+    for (const StyleRun& run : BuildRuns(t)) {
+        StringStyle style = run;
+        style.runStart = style.runEnd = -1;
+        style.fontArg = 0;
+        for (char& c : style.fontName) {
+            c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        for (std::int32_t i = run.runStart; i <= run.runEnd; ++i) {
+            if (IsInformationInsertStart(t, static_cast<std::size_t>(i))) {
+                while (i <= run.runEnd && t[static_cast<std::size_t>(i)] != u')') {
+                    ++i;
+                }
+                continue;
+            }
+            out.emplace_back(t[static_cast<std::size_t>(i)], Show(style));
+        }
+    }
+    return out;
+}
+
+std::u16string GeneratedText(std::mt19937& rng) {
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    static const char16_t* const kParts[] = {u"a",
+                                             u"b",
+                                             u"A",
+                                             u"ab",
+                                             u" ",
+                                             u", ",
+                                             u"^size(12)",
+                                             u"^size(9)",
+                                             u"^nfx(1)",
+                                             u"^nfx(0)",
+                                             u"^nfx(3)",
+                                             u"^font(Arial,1)",
+                                             u"^fontext(Times,2)",
+                                             u"^baseline(-3)",
+                                             u"^tracking(5)",
+                                             u"^page(1)",
+                                             u"^date(0)",
+                                             u"^filename()",
+                                             u"^sharp()"};
+    std::u16string t;
+    const int parts = pick(12);
+    for (int i = 0; i < parts; ++i) {
+        t += kParts[pick(static_cast<int>(sizeof kParts / sizeof kParts[0]))];
+    }
+    return t;
+}
+
+TEST(StyledPropertyTest, ReplacingALetterByItselfKeepsEveryLettersStyle) {
+    std::mt19937 rng(914);
+    static const char16_t kLetters[] = {u'a', u'b', u'A'};
+    for (int round = 0; round < 4000; ++round) {
+        const std::u16string original = GeneratedText(rng);
+        const std::u16string letter(1, kLetters[round % 3]);
+        const std::uint32_t options = MATCH_CASE | (round % 2 ? WHOLE_WORDS : 0u);
+        UniversalString text(original);
+        ReplaceInStyledText(text, UniversalString(letter), UniversalString(letter), options);
+        ASSERT_EQ(TextCharStyles(text.text()), TextCharStyles(original))
+            << "round " << round << " letter " << UniversalString(letter).toUtf8() << " text "
+            << UniversalString(original).toUtf8() << " became " << text.toUtf8();
     }
 }
 

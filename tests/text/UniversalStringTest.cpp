@@ -6,51 +6,26 @@
 
 #include <memory>
 
-#include "tests/text/Printers.h"
+#include "tests/text/StyleBuilder.h"
 #include "text/DynString.h"
 #include "text/Options.h"
 
 namespace tavrel {
 namespace {
 
-StringStyle BoldArial() {
-    StringStyle s;
-    s.fontName = "Arial";
-    s.size = 12;
-    s.effects = EFFECT_BOLD;
-    s.effectsMask = EFFECT_BOLD;
-    return s;
-}
-
-bool IsReset(const StringStyle& s) {
-    const StringStyle r;
-    return s.fontId == r.fontId && s.fontName == r.fontName && s.size == r.size &&
-           s.effects == r.effects && s.effectsMask == r.effectsMask &&
-           s.superscript == r.superscript && s.baseline == r.baseline && s.tracking == r.tracking &&
-           s.fontArg == r.fontArg && s.fontFlags == r.fontFlags && s.runStart == r.runStart &&
-           s.runEnd == r.runEnd;
-}
-
-UniversalString Styled(const char16_t* text) {
-    UniversalString s(text);
-    s.setStyle(BoldArial());
-    return s;
-}
+const StringStyle kArial = Sty().Font("Arial").Size(12).Fx(EFFECT_BOLD, EFFECT_BOLD);
+// How a string prints when its style is reset and not set: the text alone.
+const std::string kEmptyUnstyled = "\"\"";
 
 TEST(UniversalStringTest, Construction) {
-    const UniversalString empty;
-    EXPECT_TRUE(empty.empty());
-    EXPECT_FALSE(empty.styleSet());
-    EXPECT_TRUE(IsReset(empty.style()));
+    EXPECT_EQ(Show(UniversalString()), kEmptyUnstyled);
     EXPECT_EQ(UniversalString("tr\xC3\xA8s").text(), u"tr\u00E8s");
     EXPECT_EQ(UniversalString(std::string("\xE2\x82\xAC")).text(), u"\u20AC");
     EXPECT_EQ(UniversalString(static_cast<const char*>(nullptr)).text(), u"");
     EXPECT_EQ(UniversalString(static_cast<const char16_t*>(nullptr)).text(), u"");
     EXPECT_EQ(UniversalString("\xC3").text(), u"");  // cut-off sequence
-    const UniversalString copy(Styled(u"abc"));
-    EXPECT_EQ(copy.text(), u"abc");
-    EXPECT_TRUE(copy.styleSet());
-    EXPECT_EQ(copy.style().fontName, "Arial");
+    const UniversalString source = Styled(u"abc", kArial), copy(source);
+    EXPECT_EQ(Show(copy), Show(source));
 }
 
 // Windows-1252 stands in for the ANSI code page here. Its five undefined
@@ -61,8 +36,7 @@ TEST(UniversalStringTest, FromAnsi) {
         int line;
         std::string in;
         std::u16string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "", u""},
         {__LINE__, "abc", u"abc"},
         {__LINE__, "\x80", u"\u20AC"},
@@ -75,14 +49,12 @@ TEST(UniversalStringTest, FromAnsi) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        UniversalString viaString(u"old");
+        UniversalString viaString(u"old"), viaPointer(u"old"), viaDyn(u"old");
         EXPECT_TRUE(viaString.fromAnsi(r.in));
-        EXPECT_EQ(viaString.text(), r.expected);
-        UniversalString viaPointer(u"old");
         EXPECT_TRUE(viaPointer.fromAnsi(r.in.c_str()));
-        EXPECT_EQ(viaPointer.text(), r.expected);
-        UniversalString viaDyn(u"old");
         EXPECT_TRUE(viaDyn.fromAnsi(DynString(r.in)));
+        EXPECT_EQ(viaString.text(), r.expected);
+        EXPECT_EQ(viaPointer.text(), r.expected);
         EXPECT_EQ(viaDyn.text(), r.expected);
     }
 }
@@ -93,8 +65,7 @@ TEST(UniversalStringTest, FromUtf8) {
         std::string in;
         bool ok;
         std::u16string expected;  // empty on failure
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, "", true, u""},
         {__LINE__, "plain", true, u"plain"},
         {__LINE__, "tr\xC3\xA8s", true, u"tr\u00E8s"},
@@ -111,13 +82,11 @@ TEST(UniversalStringTest, FromUtf8) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        UniversalString s(u"old");
-        s.setStyle(BoldArial());
+        // Conversion never touches the style.
+        UniversalString s = Styled(u"old", kArial), p(u"old");
         EXPECT_EQ(s.fromUtf8(r.in), r.ok);
-        EXPECT_EQ(s.text(), r.expected);
-        EXPECT_TRUE(s.styleSet());  // conversion never touches the style
-        UniversalString p(u"old");
         EXPECT_EQ(p.fromUtf8(r.in.c_str()), r.ok);
+        EXPECT_EQ(Show(s), Show(Styled(r.expected, kArial)));
         EXPECT_EQ(p.text(), r.expected);
     }
 }
@@ -135,16 +104,15 @@ TEST(UniversalStringTest, RejectedInputIsNotReadPastItsEnd) {
 }
 
 TEST(UniversalStringTest, NullArgumentsChangeNothing) {
-    UniversalString s = Styled(u"keep");
+    UniversalString s = Styled(u"keep", kArial);
     EXPECT_FALSE(s.assign(nullptr));
     EXPECT_FALSE(s.fromAnsi(static_cast<const char*>(nullptr)));
     EXPECT_FALSE(s.fromUtf8(static_cast<const char*>(nullptr)));
-    EXPECT_EQ(s.text(), u"keep");
-    EXPECT_TRUE(s.styleSet());
+    EXPECT_EQ(Show(s), Show(Styled(u"keep", kArial)));
 }
 
 TEST(UniversalStringTest, WhatKeepsTheStyle) {
-    UniversalString s = Styled(u"abc");
+    UniversalString s = Styled(u"abc", kArial);
     EXPECT_TRUE(s.assign(u"wide"));
     EXPECT_EQ(s.text(), u"wide");
     EXPECT_TRUE(s.fromAnsi("ansi"));
@@ -155,14 +123,11 @@ TEST(UniversalStringTest, WhatKeepsTheStyle) {
     s += std::string("!");
     s += u'?';
     s.appendNumber(-12);
-    EXPECT_EQ(s.text(), u"other+\u00E8!?-12");
+    EXPECT_EQ(Show(s), Show(Styled(u"other+\u00E8!?-12", kArial)));
     s.clear(false);
-    EXPECT_TRUE(s.empty());
-    EXPECT_TRUE(s.styleSet());
-    EXPECT_EQ(s.style().fontName, "Arial");
+    EXPECT_EQ(Show(s), Show(Styled(u"", kArial)));
     s.clear(true);
-    EXPECT_FALSE(s.styleSet());
-    EXPECT_TRUE(IsReset(s.style()));
+    EXPECT_EQ(Show(s), kEmptyUnstyled);
 }
 
 TEST(UniversalStringTest, NumbersAndCharactersResetTheStyle) {
@@ -170,8 +135,7 @@ TEST(UniversalStringTest, NumbersAndCharactersResetTheStyle) {
         int line;
         long value;
         std::u16string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, 0, u"0"},
         {__LINE__, -42, u"-42"},
         {__LINE__, 2147483647L, u"2147483647"},
@@ -179,28 +143,21 @@ TEST(UniversalStringTest, NumbersAndCharactersResetTheStyle) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        UniversalString s = Styled(u"x");
+        UniversalString s = Styled(u"x", kArial);
         s.assignNumber(r.value);
-        EXPECT_EQ(s.text(), r.expected);
-        EXPECT_FALSE(s.styleSet());
-        EXPECT_TRUE(IsReset(s.style()));
+        EXPECT_EQ(Show(s), Show(UniversalString(r.expected)));  // no style printed
     }
-    UniversalString c = Styled(u"x");
+    UniversalString c = Styled(u"x", kArial);
     c.assignChar(u'\u00E8');
-    EXPECT_EQ(c.text(), u"\u00E8");
-    EXPECT_FALSE(c.styleSet());
+    EXPECT_EQ(Show(c), Show(UniversalString(u"\u00E8")));
 }
 
 TEST(UniversalStringTest, PlusKeepsTheLeftStyle) {
-    const UniversalString left = Styled(u"a");
-    UniversalString right(u"b");
-    right.setStyle(StringStyle());
-    const UniversalString results[] = {left + right, left + std::string("b"), left + "b",
-                                       left + u'b'};
-    for (const UniversalString& r : results) {
-        EXPECT_EQ(r.text(), u"ab");
-        EXPECT_TRUE(r.styleSet());
-        EXPECT_EQ(r.style().fontName, "Arial");
+    const UniversalString left = Styled(u"a", kArial);
+    const UniversalString right = Styled(u"b", StringStyle());
+    for (const UniversalString& r :
+         {left + right, left + std::string("b"), left + "b", left + u'b'}) {
+        EXPECT_EQ(Show(r), Show(Styled(u"ab", kArial)));
     }
     EXPECT_EQ(left.plusNumber(7).text(), u"a7");
     EXPECT_EQ(left.text(), u"a");
@@ -212,10 +169,8 @@ TEST(UniversalStringTest, ToUtf8AndAnsi) {
     struct Row {
         int line;
         std::u16string text;
-        std::string utf8;
-        std::string ansi;
-    };
-    const Row rows[] = {
+        std::string utf8, ansi;
+    } rows[] = {
         {__LINE__, u"", "", ""},
         {__LINE__, u"abc", "abc", "abc"},
         {__LINE__, u"tr\u00E8s", "tr\xC3\xA8s", "tr\xE8s"},
@@ -225,13 +180,11 @@ TEST(UniversalStringTest, ToUtf8AndAnsi) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
         const UniversalString s(r.text);
-        EXPECT_EQ(s.toUtf8(), r.utf8);
-        EXPECT_EQ(s.toAnsi(), r.ansi);
         DynString d("old");
         d.setExtra(9);
         s.toAnsi(d);
-        EXPECT_EQ(d.str(), r.ansi);
-        EXPECT_EQ(d.extra(), 0);
+        EXPECT_EQ(std::make_tuple(s.toUtf8(), s.toAnsi(), d.str(), d.extra()),
+                  std::make_tuple(r.utf8, r.ansi, r.ansi, std::uint16_t{0}));
     }
 }
 
@@ -259,8 +212,7 @@ TEST(UniversalStringTest, IndexGuards) {
         int line;
         std::size_t at;
         std::u16string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, 0, u""},       {__LINE__, 3, u"abc"},      {__LINE__, 5, u"abcde"},
         {__LINE__, 6, u"abcdef"}, {__LINE__, 100, u"abcdef"},
     };
@@ -276,11 +228,9 @@ TEST(UniversalStringTest, Substring) {
     struct Row {
         int line;
         std::u16string text;
-        long from;
-        long to;
+        long from, to;
         std::u16string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, u"abc", 0, -1, u"abc"}, {__LINE__, u"abc", 1, -1, u"bc"},
         {__LINE__, u"abc", 2, 1, u""},     {__LINE__, u"abc", 0, 3, u""},  // to at the length
         {__LINE__, u"abc", 0, 2, u"abc"},  {__LINE__, u"abc", 1, 1, u"b"},
@@ -290,24 +240,20 @@ TEST(UniversalStringTest, Substring) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
-        EXPECT_EQ(UniversalString(r.text).substring(r.from, r.to).text(), r.expected);
+        EXPECT_EQ(Show(Styled(r.text, kArial).substring(r.from, r.to)),
+                  Show(Styled(r.expected, kArial)));  // the part keeps the style
     }
-    const UniversalString part = Styled(u"abc").substring(1, 1);
-    EXPECT_TRUE(part.styleSet());
-    EXPECT_EQ(part.style().fontName, "Arial");
 }
 
 TEST(UniversalStringTest, ReplaceRange) {
     struct Row {
         int line;
         std::u16string text;
-        std::size_t index;
-        std::size_t count;
+        std::size_t index, count;
         std::u16string with;
         bool ok;
         std::u16string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, u"abc", 1, 1, u"XY", true, u"aXYc"},
         {__LINE__, u"abc", 0, 3, u"", true, u""},
         {__LINE__, u"abc", 2, 10, u"Z", true, u"abZ"},  // count past the end stops there
@@ -319,8 +265,8 @@ TEST(UniversalStringTest, ReplaceRange) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
         UniversalString s(r.text);
-        EXPECT_EQ(s.replaceRange(r.index, r.count, UniversalString(r.with)), r.ok);
-        EXPECT_EQ(s.text(), r.expected);
+        const bool ok = s.replaceRange(r.index, r.count, UniversalString(r.with));
+        EXPECT_EQ(std::make_pair(ok, s.text()), std::make_pair(r.ok, r.expected));
     }
     UniversalString self(u"ab");
     EXPECT_TRUE(self.replaceRange(0, 1, self));
@@ -328,15 +274,14 @@ TEST(UniversalStringTest, ReplaceRange) {
 }
 
 TEST(UniversalStringTest, ToLower) {
-    UniversalString s(u"TR\u00C8S \u0391\u0392\u0393 \u0130 \u01C5 \u1E9E \u212A 1-2");
-    s.setStyle(BoldArial());
+    UniversalString s =
+        Styled(u"TR\u00C8S \u0391\u0392\u0393 \u0130 \u01C5 \u1E9E \u212A 1-2", kArial);
     s.toLower();
-    EXPECT_EQ(s.text(), u"tr\u00E8s \u03B1\u03B2\u03B3 i \u01C6 \u00DF k 1-2");
-    EXPECT_TRUE(s.styleSet());
+    EXPECT_EQ(Show(s), Show(Styled(u"tr\u00E8s \u03B1\u03B2\u03B3 i \u01C6 \u00DF k 1-2", kArial)));
 }
 
 TEST(UniversalStringTest, EqualityIgnoresStyle) {
-    UniversalString a = Styled(u"tr\u00E8s");
+    UniversalString a = Styled(u"tr\u00E8s", kArial);
     const UniversalString b(u"tr\u00E8s");
     EXPECT_EQ(a, b);
     EXPECT_FALSE(a != b);
@@ -348,26 +293,19 @@ TEST(UniversalStringTest, EqualityIgnoresStyle) {
 }
 
 TEST(UniversalStringTest, AssignmentCopiesTheStyle) {
-    const UniversalString source = Styled(u"src");
     UniversalString target(u"dst");
-    target = source;
-    EXPECT_EQ(target.text(), u"src");
-    EXPECT_TRUE(target.styleSet());
-    EXPECT_EQ(target.style().size, 12);
-    UniversalString plain;
-    target = plain;
-    EXPECT_FALSE(target.styleSet());
-    EXPECT_TRUE(IsReset(target.style()));
+    target = Styled(u"src", kArial);
+    EXPECT_EQ(Show(target), Show(Styled(u"src", kArial)));
+    target = UniversalString();
+    EXPECT_EQ(Show(target), kEmptyUnstyled);
 }
 
 TEST(UniversalStringTest, LessNoCase) {
     struct Row {
         int line;
-        std::u16string a;
-        std::u16string b;
+        std::u16string a, b;
         bool less;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {__LINE__, u"abc", u"ABD", true},
         {__LINE__, u"ABD", u"abc", false},
         {__LINE__, u"ab", u"ABC", true},  // a common prefix: the shorter is less
@@ -387,17 +325,15 @@ TEST(UniversalStringTest, LessNoCase) {
 }
 
 TEST(UniversalStringTest, FindAndReplaceAll) {
-    UniversalString s = Styled(u"Tr\u00E8s tr\u00E8s");
+    UniversalString s = Styled(u"Tr\u00E8s tr\u00E8s", kArial);
     EXPECT_EQ(s.Find(UniversalString(u"TR\u00C8S"), 0, 0), 0);
     EXPECT_EQ(s.Find(UniversalString(u"TR\u00C8S"), 1, 0), 5);
     EXPECT_EQ(s.Find(UniversalString(u"TR\u00C8S"), 0, MATCH_CASE), -1);
     // Only the texts of pattern and replacement are used.
-    UniversalString replacement(u"x");
-    replacement.setStyle(StringStyle());
-    EXPECT_EQ(s.ReplaceAll(UniversalString(u"TR\u00C8S"), replacement, WHOLE_WORDS), 2u);
-    EXPECT_EQ(s.text(), u"x x");
-    EXPECT_EQ(s.style().fontName, "Arial");
-
+    EXPECT_EQ(s.ReplaceAll(UniversalString(u"TR\u00C8S"), Styled(u"x", StringStyle()), WHOLE_WORDS),
+              2u);
+    EXPECT_EQ(Show(s), Show(Styled(u"x x", kArial)));
+    // The full count: 70,000 cut to 16 bits would read as 4,464.
     UniversalString many(std::u16string(70000, u'a'));
     EXPECT_EQ(many.ReplaceAll(UniversalString(u"a"), UniversalString(u"b"), 0), 70000u);
     EXPECT_EQ(many.text(), std::u16string(70000, u'b'));
