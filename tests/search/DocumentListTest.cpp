@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
+#include "host/RecordLayout.h"
 
 namespace tavrel {
 namespace {
@@ -83,6 +84,40 @@ TEST_F(DocumentListTest, WindowOfADocumentWithoutWindowIsZero) {
     const std::int16_t one = Open(ScoreBuilder());
     EXPECT_EQ(WindowOfDocument(one), sim::Simulator::WindowOf(one));
     EXPECT_EQ(WindowOfDocument(42), 0u);
+}
+
+std::int16_t NoWindows(std::uint32_t) {
+    return 0;
+}
+
+// Two window-info records, both of document 1: windows 77 and then 88.
+std::int16_t TwoWindowsOfDocumentOne(void* records, std::int16_t count, std::uint32_t) {
+    auto* bytes = static_cast<std::uint8_t*>(records);
+    const std::uint32_t windows[] = {77, 88};
+    for (int i = 0; i < count && i < 2; ++i) {
+        std::uint8_t* record = bytes + i * kWindowInfoSize;
+        layout::WriteU32(record, kWindowInfoWindowOffset, windows[i]);
+        layout::WriteU16(record, kWindowInfoDocumentOffset, 1);
+    }
+    return count;
+}
+
+TEST_F(DocumentListTest, WindowIsTheFirstListedForTheDocument) {
+    const std::int16_t one = Open(ScoreBuilder());
+    const std::int16_t two = Open(ScoreBuilder());
+    ASSERT_EQ(one, 1);
+    OverrideExport("HX_GetWindowInfoList", reinterpret_cast<void*>(&TwoWindowsOfDocumentOne));
+    DocumentStack stack;
+    ASSERT_EQ(BuildDocumentList(kListAllDocuments, stack), 2);
+    EXPECT_EQ(stack.At(0).window, 77u);
+    EXPECT_EQ(stack.At(1).document, two);
+    EXPECT_EQ(stack.At(1).window, 0u);  // listed nowhere
+
+    // A host that counts no windows gives every entry window 0.
+    OverrideExport("HX_GetWindowCount", reinterpret_cast<void*>(&NoWindows));
+    ASSERT_EQ(BuildDocumentList(kListAllDocuments, stack), 2);
+    EXPECT_EQ(stack.At(0).window, 0u);
+    EXPECT_EQ(stack.At(1).window, 0u);
 }
 
 }  // namespace
