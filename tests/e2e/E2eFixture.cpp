@@ -32,11 +32,8 @@ std::string EveryKindScoreJson() {
   "texts": {
     "txbl": {"1": "Violin Allegro", "2": "Style Allegro", "3": "Group Allegro",
              "4": "Page Allegro", "5": "Measure Allegro"},
-    "txxp": {"1": "tempo Allegro"},
-    "txve": {"1": "verse Allegro"},
-    "txch": {"1": "chorus Allegro"},
-    "txse": {"1": "section Allegro"},
-    "txss": {"1": "shape Allegro"},
+    "txxp": {"1": "tempo Allegro"}, "txve": {"1": "verse Allegro"}, "txch": {"1": "chorus Allegro"},
+    "txse": {"1": "section Allegro"}, "txss": {"1": "shape Allegro"},
     "txfi": {"1": "title Allegro", "7": "info7 Allegro"}
   },
   "textBlocks": {"1": {"text": 1}, "2": {"text": 2}, "3": {"text": 3}, "4": {"text": 4},
@@ -51,11 +48,9 @@ std::string EveryKindScoreJson() {
   "twoStyleRecords": {"1": {"styles": [{"font": 0, "size": 12, "bits": 0},
                                        {"font": 0, "size": 12, "bits": 0}]}},
   "threeStyleRecords": {"1": {"styles": [{"font": 0, "size": 12, "bits": 0},
-                                         {"font": 0, "size": 12, "bits": 0},
-                                         {"font": 0, "size": 12, "bits": 0}]}},
-  "articulations": {"1": {"slots": [{"char": 65, "font": 3, "size": 24, "bits": 0},
-                                    {"char": 66, "font": 3, "size": 24, "bits": 0}],
-                          "flags": 0}}
+      {"font": 0, "size": 12, "bits": 0}, {"font": 0, "size": 12, "bits": 0}]}},
+  "articulations": {"1": {"flags": 0, "slots": [{"char": 65, "font": 3, "size": 24, "bits": 0},
+                                                {"char": 66, "font": 3, "size": 24, "bits": 0}]}}
 }
 )";
 }

@@ -45,47 +45,52 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
     }
 }
 
-TEST_F(DefaultFontTest, NothingIsMarkedWithoutADefaultFontRecord) {
-    Open(ScoreBuilder().Font(3, "Arial", 0));
-    StringStyle style;
-    style.fontName = "Font0";
-    MarkDefaultFont(style);
-    EXPECT_EQ(style.fontFlags, 0);
-    EXPECT_EQ(style.fontName, "Font0");
-}
-
-TEST_F(DefaultFontTest, AnEmptyNameNeverEqualsAnEmptyDefaultName) {
-    Open(ScoreBuilder().Font(0, "", 0));
-    StringStyle style;
-    MarkDefaultFont(style);
-    EXPECT_EQ(style.fontFlags, 0);
+TEST_F(DefaultFontTest, NothingIsMarkedWithoutAUsableDefaultFontRecord) {
+    struct Row {
+        int line;
+        ScoreBuilder score;
+        std::string name;
+    };
+    const Row rows[] = {
+        {__LINE__, ScoreBuilder().Font(3, "Arial", 0), "Font0"},  // no font 0
+        {__LINE__, ScoreBuilder().Font(0, "", 0), ""},            // empty names never equal
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        Sim().Reset();
+        Open(row.score);
+        StringStyle style;
+        style.fontName = row.name;
+        MarkDefaultFont(style);
+        EXPECT_EQ(style.fontFlags, 0);
+        EXPECT_EQ(style.fontName, row.name);
+    }
 }
 
 TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
     Open(ScoreBuilder().Font(0, "Times New Roman", 4096).Font(3, "Arial", 77));
-    StringStyle arial;
-    arial.fontName = "Arial";
-    ResolveFontNumber(arial);
-    EXPECT_EQ(arial.fontId, 3);
-    EXPECT_EQ(arial.fontArg, 77);
-
-    StringStyle none;
-    none.fontId = 3;
-    ResolveFontNumber(none);
-    EXPECT_EQ(none.fontId, kUnset16);
-
-    StringStyle unknown;
-    unknown.fontName = "Nonexistent";
-    unknown.fontArg = 9;
-    ResolveFontNumber(unknown);
-    EXPECT_EQ(unknown.fontId, kUnset16);
-    EXPECT_EQ(unknown.fontArg, 9);
-
-    StringStyle font0;
-    font0.fontName = "Font0";
-    ResolveFontNumber(font0);
-    EXPECT_EQ(font0.fontId, 0);
-    EXPECT_EQ(font0.fontArg, 4096);
+    struct Row {
+        int line;
+        const char* name;
+        std::uint16_t id, idAfter;
+        std::int16_t arg, argAfter;
+    };
+    const Row rows[] = {
+        {__LINE__, "Arial", kUnset16, 3, 0, 77},
+        {__LINE__, "", 3, kUnset16, 0, 0},  // no name: no number
+        {__LINE__, "Nonexistent", kUnset16, kUnset16, 9, 9},
+        {__LINE__, "Font0", kUnset16, 0, 0, 4096},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        StringStyle style;
+        style.fontName = row.name;
+        style.fontId = row.id;
+        style.fontArg = row.arg;
+        ResolveFontNumber(style);
+        EXPECT_EQ(style.fontId, row.idAfter);
+        EXPECT_EQ(style.fontArg, row.argAfter);
+    }
 }
 
 TEST_F(DefaultFontTest, PreparationResetsUnusedStylesAndConvertsTexts) {

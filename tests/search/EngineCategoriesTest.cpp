@@ -20,80 +20,35 @@ using testing_support::Key;
 using testing_support::StaffStyleNameOf;
 using testing_support::TextOf;
 
-// Where EveryKindScore puts the word.
-enum Place {
-    kStaff,
-    kStyleBlock,
-    kGroup,
-    kPageBlock,
-    kMeasureBlock,
-    kStyleName,
-    kVerse,
-    kChorus,
-    kSection,
-    kShape,
-    kTitle,
-    kInfo7,
-    kTempo,
-    kRepeat,
-    kEnding,
-    kPlaceCount
+// Where EveryKindScore puts the word, and the text's lead before it.
+// clang-format off
+enum Place { kStaff, kStyleBlock, kGroup, kPageBlock, kMeasureBlock, kStyleName, kVerse, kChorus,
+             kSection, kShape, kTitle, kInfo7, kTempo, kRepeat, kEnding, kPlaceCount };
+// clang-format on
+struct PlaceInfo {
+    RecordTag kind;  // 0: the staff-style name
+    std::uint16_t number;
+    const char* lead;
 };
+const PlaceInfo kPlaces[kPlaceCount] = {
+    {layout::kTextBlockText, 1, "Violin "},  {layout::kTextBlockText, 2, "Style "},
+    {layout::kTextBlockText, 3, "Group "},   {layout::kTextBlockText, 4, "Page "},
+    {layout::kTextBlockText, 5, "Measure "}, {0, 1, "Name "},
+    {layout::kLyricsVerse, 1, "verse "},     {layout::kLyricsChorus, 1, "chorus "},
+    {layout::kLyricsSection, 1, "section "}, {layout::kSmartShapeText, 1, "shape "},
+    {layout::kFileInfoText, 1, "title "},    {layout::kFileInfoText, 7, "info7 "},
+    {layout::kExpressionText, 1, "tempo "},  {layout::kRepeatText, 1, "repeat "},
+    {layout::kEndingText, 1, "ending "}};
 
 std::string PlaceText(std::int16_t doc, int place) {
-    switch (place) {
-        case kStaff:
-            return TextOf(doc, layout::kTextBlockText, Key(1));
-        case kStyleBlock:
-            return TextOf(doc, layout::kTextBlockText, Key(2));
-        case kGroup:
-            return TextOf(doc, layout::kTextBlockText, Key(3));
-        case kPageBlock:
-            return TextOf(doc, layout::kTextBlockText, Key(4));
-        case kMeasureBlock:
-            return TextOf(doc, layout::kTextBlockText, Key(5));
-        case kStyleName:
-            return StaffStyleNameOf(doc, 1);
-        case kVerse:
-            return TextOf(doc, layout::kLyricsVerse, Key(1));
-        case kChorus:
-            return TextOf(doc, layout::kLyricsChorus, Key(1));
-        case kSection:
-            return TextOf(doc, layout::kLyricsSection, Key(1));
-        case kShape:
-            return TextOf(doc, layout::kSmartShapeText, Key(1));
-        case kTitle:
-            return TextOf(doc, layout::kFileInfoText, Key(1));
-        case kInfo7:
-            return TextOf(doc, layout::kFileInfoText, Key(7));
-        case kTempo:
-            return TextOf(doc, layout::kExpressionText, Key(1));
-        case kRepeat:
-            return TextOf(doc, layout::kRepeatText, Key(1));
-        case kEnding:
-            return TextOf(doc, layout::kEndingText, Key(1));
-        default:
-            return "?";
-    }
+    const PlaceInfo& p = kPlaces[place];
+    return p.kind == 0 ? StaffStyleNameOf(doc, p.number) : TextOf(doc, p.kind, Key(p.number));
 }
-
-// The texts as EveryKindScore holds them, with `word` in its place.
 std::string Expected(int place, const std::string& word) {
-    static const char* const kLead[kPlaceCount] = {
-        "Violin ",  "Style ", "Group ", "Page ",  "Measure ", "Name ",   "verse ", "chorus ",
-        "section ", "shape ", "title ", "info7 ", "tempo ",   "repeat ", "ending "};
-    return kLead[place] + word;
+    return kPlaces[place].lead + word;
 }
 
-class EngineCategoriesTest : public EngineTest {
-  protected:
-    std::uint32_t Run(const std::string& search, const std::string& replace,
-                      std::uint32_t options) {
-        UniversalString s(search);
-        UniversalString r(replace);
-        return ReplaceInCurrentDocument(s, r, options);
-    }
-};
+using EngineCategoriesTest = EngineTest;
 
 TEST_F(EngineCategoriesTest, EachCategoryReachesItsOwnTexts) {
     struct Row {
@@ -211,24 +166,19 @@ TEST_F(EngineCategoriesTest, TextBlocksOnEveryPageAndMeasure) {
     }
 }
 
-TEST_F(EngineCategoriesTest, ASharedTextIsSearchedOnce) {
+TEST_F(EngineCategoriesTest, ASharedTextIsSearchedOnceAndTextZeroNever) {
     // A staff and a staff style show the same text block, and a second
     // staff another block of the same text: "Vln" becomes "Vln." once.
+    // A third staff shows text number 0, which is neither written nor counted.
     testing_support::ScoreBuilder b;
     b.Text(layout::kTextBlockText, 1, "1 Vln").TextBlock(1, 1).TextBlock(2, 1);
     b.Staff(1, 1, 0).Staff(2, 2, 1).StaffStyle(1, 1, 0, "Vln");
+    b.Text(layout::kTextBlockText, 0, "Vln").TextBlock(3, 0).Staff(3, 3, 0);
     const std::int16_t doc = Open(b);
     EXPECT_EQ(Run("Vln", "Vln.", SR_STAFF_NAMES | SR_STAFF_STYLE_NAMES), 2u);
     EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(1)), "1 Vln.");
     EXPECT_EQ(StaffStyleNameOf(doc, 1), "Vln.");
-}
-
-TEST_F(EngineCategoriesTest, TextNumberZeroIsNeverWrittenNorCounted) {
-    testing_support::ScoreBuilder b;
-    b.Text(layout::kTextBlockText, 0, "Allegro").TextBlock(1, 0).Staff(1, 1, 0);
-    const std::int16_t doc = Open(b);
-    EXPECT_EQ(Run("Allegro", "Presto", SR_STAFF_NAMES), 0u);
-    EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(0)), "Allegro");
+    EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(0)), "Vln");
 }
 
 TEST_F(EngineCategoriesTest, FileInfoLosesItsStyleCommands) {

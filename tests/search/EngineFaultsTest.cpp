@@ -17,34 +17,43 @@ using testing_support::EveryKindScore;
 using testing_support::Key;
 using testing_support::TextOf;
 
-class EngineFaultsTest : public EngineTest {
-  protected:
-    std::uint32_t Run(const std::string& search, const std::string& replace,
-                      std::uint32_t options) {
-        UniversalString s(search);
-        UniversalString r(replace);
-        return ReplaceInCurrentDocument(s, r, options);
-    }
-};
+using EngineFaultsTest = EngineTest;
 
-TEST_F(EngineFaultsTest, RefusedSavesAreNotCounted) {
+TEST_F(EngineFaultsTest, RefusedSavesAndFailedLoadsAreNotCounted) {
     struct Row {
         int line;
-        RecordTag refused;
+        bool refuseSaves;  // else loads fail
+        RecordTag tag;
         std::uint32_t count;  // of the 15 places EveryKindScore fills
     };
     const Row rows[] = {
-        {__LINE__, layout::kTextBlockText, 15 - 5},  {__LINE__, layout::kLyricsChorus, 15 - 1},
-        {__LINE__, layout::kFileInfoText, 15 - 2},   {__LINE__, layout::staffstyle::kTag, 15 - 1},
-        {__LINE__, layout::kRepeatText, 15 - 1},     {__LINE__, layout::kEndingText, 15 - 1},
-        {__LINE__, layout::kExpressionText, 15 - 1},
+        {__LINE__, true, layout::kTextBlockText, 15 - 5},
+        {__LINE__, true, layout::kLyricsChorus, 15 - 1},
+        {__LINE__, true, layout::kFileInfoText, 15 - 2},
+        {__LINE__, true, layout::staffstyle::kTag, 15 - 1},
+        {__LINE__, true, layout::kRepeatText, 15 - 1},
+        {__LINE__, true, layout::kEndingText, 15 - 1},
+        {__LINE__, true, layout::kExpressionText, 15 - 1},
+        // Without text-block records no text block's text is reached.
+        {__LINE__, false, layout::textblock::kTag, 15 - 5},
+        {__LINE__, false, layout::kLyricsVerse, 15 - 1},
+        // A repeat text whose style record does not load is left alone.
+        {__LINE__, false, layout::repeatstyle::kTag, 15 - 1},
+        {__LINE__, false, layout::staff::kTag, 15},  // walked with next-record, not loaded
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
-        Open(EveryKindScore("Allegro"));
-        Sim().GetFaults().RefuseSavesOf(row.refused);
+        const std::int16_t doc = Open(EveryKindScore("Allegro"));
+        if (row.refuseSaves) {
+            Sim().GetFaults().RefuseSavesOf(row.tag);
+        } else {
+            Sim().GetFaults().FailLoadsOf(row.tag);
+        }
         EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), row.count);
+        if (row.tag == layout::repeatstyle::kTag) {
+            EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "repeat Allegro");
+        }
     }
 }
 
@@ -61,48 +70,20 @@ TEST_F(EngineFaultsTest, EverySaveRefusedCountsNothing) {
     EXPECT_EQ(ReplaceInCurrentDocument(s, r, SR_EVERYWHERE | SR_USE_REPLACE_STYLE), 0u);
 }
 
-TEST_F(EngineFaultsTest, FailingLoadsAreSkipped) {
-    struct Row {
-        int line;
-        RecordTag failing;
-        std::uint32_t count;
-    };
-    const Row rows[] = {
-        // Without text-block records no text block's text is reached.
-        {__LINE__, layout::textblock::kTag, 15 - 5},
-        {__LINE__, layout::kLyricsVerse, 15 - 1},
-        // A repeat text whose style record does not load is left alone.
-        {__LINE__, layout::repeatstyle::kTag, 15 - 1},
-        {__LINE__, layout::staff::kTag, 15},  // walked with next-record, not loaded
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        Sim().Reset();
-        const std::int16_t doc = Open(EveryKindScore("Allegro"));
-        Sim().GetFaults().FailLoadsOf(row.failing);
-        EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), row.count);
-        if (row.failing == layout::repeatstyle::kTag) {
-            EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "repeat Allegro");
-        }
-    }
-}
-
 TEST_F(EngineFaultsTest, CountsBeyondSixteenBits) {
     // 400 texts of 100 occurrences each: 40,000 replacements.
     testing_support::ScoreBuilder b;
     std::string text;
+    std::string expected;
     for (int i = 0; i < 100; ++i) {
         text += " a";
+        expected += " b";
     }
     for (std::uint16_t n = 1; n <= 400; ++n) {
         b.Text(layout::kExpressionText, n, text);
     }
     const std::int16_t doc = Open(b);
     EXPECT_EQ(Run("a", "b", SR_TEXT_EXPRESSIONS), 40000u);
-    std::string expected;
-    for (int i = 0; i < 100; ++i) {
-        expected += " b";
-    }
     EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(400)), expected);
 }
 

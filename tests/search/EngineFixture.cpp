@@ -5,18 +5,11 @@
 
 #include "platform/Module.h"
 #include "platform/ModuleSystem.h"
+#include "search/Engine.h"
 
 namespace tavrel::testing_support {
 
 namespace {
-
-sim::Bytes Zeroed(std::uint32_t size) {
-    return sim::Bytes(size, 0);
-}
-
-void PutTriplet(sim::Bytes& record, std::size_t at, StyleTriplet t) {
-    WriteTriplet(record.data(), at, at + 2, at + 4, t);
-}
 
 void PutName(sim::Bytes& record, std::size_t at, const std::string& name, std::size_t max) {
     std::copy_n(name.begin(), std::min(name.size(), max), record.begin() + long(at));
@@ -24,9 +17,20 @@ void PutName(sim::Bytes& record, std::size_t at, const std::string& name, std::s
 
 }  // namespace
 
+ScoreBuilder& ScoreBuilder::U16s(
+    RecordTag tag, RecordKey key, std::uint32_t size,
+    std::initializer_list<std::pair<std::size_t, std::uint16_t>> fields) {
+    sim::Bytes r(size, 0);
+    for (const auto& field : fields) {
+        layout::WriteU16(r.data(), field.first, field.second);
+    }
+    doc_.PutRecord(tag, key, r);
+    return *this;
+}
+
 ScoreBuilder& ScoreBuilder::Font(std::uint16_t number, const std::string& ansiName,
                                  std::uint16_t arg) {
-    sim::Bytes r = Zeroed(layout::font::kSize);
+    sim::Bytes r(layout::font::kSize, 0);
     layout::WriteU16(r.data(), layout::font::kArg, arg);
     PutName(r, layout::font::kName, ansiName, layout::font::kNameMax - 1);
     doc_.PutRecord(layout::font::kTag, Key(number), r);
@@ -34,98 +38,46 @@ ScoreBuilder& ScoreBuilder::Font(std::uint16_t number, const std::string& ansiNa
 }
 
 ScoreBuilder& ScoreBuilder::Text(RecordTag kind, std::uint16_t number, const std::string& utf8) {
-    doc_.PutText(kind, Key(number), U16(utf8));
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::TextBlock(std::uint16_t block, std::uint16_t text) {
-    sim::Bytes r = Zeroed(layout::textblock::kSize);
-    layout::WriteU16(r.data(), layout::textblock::kText, text);
-    doc_.PutRecord(layout::textblock::kTag, Key(block), r);
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::Staff(std::uint16_t number, std::uint16_t block1,
-                                  std::uint16_t block2) {
-    sim::Bytes r = Zeroed(layout::staff::kSize);
-    layout::WriteU16(r.data(), layout::staff::kBlock1, block1);
-    layout::WriteU16(r.data(), layout::staff::kBlock2, block2);
-    doc_.PutRecord(layout::staff::kTag, Key(number), r);
+    doc_.PutText(kind, Key(number), UniversalString(utf8).text());
     return *this;
 }
 
 ScoreBuilder& ScoreBuilder::StaffStyle(std::uint16_t number, std::uint16_t block1,
                                        std::uint16_t block2, const std::string& ansiName) {
     namespace ss = layout::staffstyle;
-    sim::Bytes r = Zeroed(ss::kSize);
-    layout::WriteU16(r.data(), ss::kBlock1, block1);
-    layout::WriteU16(r.data(), ss::kBlock2, block2);
+    U16s(ss::kTag, Key(number), ss::kSize, {{ss::kBlock1, block1}, {ss::kBlock2, block2}});
+    sim::Bytes r = *doc_.FindRecord(ss::kTag, Key(number));
     PutName(r, ss::kName, ansiName, ss::kSize - ss::kName - 1);
     doc_.PutRecord(ss::kTag, Key(number), r);
     return *this;
 }
 
-ScoreBuilder& ScoreBuilder::Group(std::uint16_t number, std::uint16_t block1,
-                                  std::uint16_t block2) {
-    sim::Bytes r = Zeroed(layout::group::kSize);
-    layout::WriteU16(r.data(), layout::group::kBlock1, block1);
-    layout::WriteU16(r.data(), layout::group::kBlock2, block2);
-    doc_.PutRecord(layout::group::kTag, Key(number), r);
-    return *this;
-}
-
 ScoreBuilder& ScoreBuilder::Pages(std::uint16_t count) {
     for (std::uint16_t p = 1; p <= count; ++p) {
-        doc_.PutRecord(layout::page::kTag, Key(p), Zeroed(layout::page::kSize));
+        U16s(layout::page::kTag, Key(p), layout::page::kSize, {});
     }
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::PageBlock(std::uint16_t page, std::uint16_t index,
-                                      std::uint16_t block) {
-    sim::Bytes r = Zeroed(layout::pageblock::kSize);
-    layout::WriteU16(r.data(), layout::pageblock::kBlock, block);
-    doc_.PutRecord(layout::pageblock::kTag, Key(page, index), r);
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::MeasureBlock(std::uint16_t measure, std::uint16_t block) {
-    sim::Bytes r = Zeroed(layout::measureblock::kSize);
-    layout::WriteU16(r.data(), layout::measureblock::kBlock, block);
-    doc_.PutRecord(layout::measureblock::kTag, Key(measure), r);
     return *this;
 }
 
 ScoreBuilder& ScoreBuilder::Repeat(std::uint16_t number, const std::string& utf8,
                                    StyleTriplet style) {
     namespace rs = layout::repeatstyle;
-    doc_.PutText(layout::kRepeatText, Key(number), U16(utf8));
-    sim::Bytes r = Zeroed(rs::kSize);
+    Text(layout::kRepeatText, number, utf8);
+    sim::Bytes r(rs::kSize, 0);
     WriteTriplet(r.data(), rs::kFont, rs::kSize16, rs::kBits, style);
     doc_.PutRecord(rs::kTag, Key(number), r);
     return *this;
 }
 
-ScoreBuilder& ScoreBuilder::Ending(std::uint16_t number, const std::string& utf8) {
-    doc_.PutText(layout::kEndingText, Key(number), U16(utf8));
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::TwoStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b) {
-    sim::Bytes r = Zeroed(layout::twostyle::kSize);
-    PutTriplet(r, layout::twostyle::kStyles[0], a);
-    PutTriplet(r, layout::twostyle::kStyles[1], b);
-    doc_.PutRecord(layout::twostyle::kTag, Key(number), r);
-    return *this;
-}
-
-ScoreBuilder& ScoreBuilder::ThreeStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b,
-                                       StyleTriplet c) {
-    sim::Bytes r = Zeroed(layout::threestyle::kSize);
-    PutTriplet(r, layout::threestyle::kStyles[0], a);
-    PutTriplet(r, layout::threestyle::kStyles[1], b);
-    PutTriplet(r, layout::threestyle::kStyles[2], c);
-    doc_.PutRecord(layout::threestyle::kTag, Key(number), r);
+ScoreBuilder& ScoreBuilder::Styles(RecordTag tag, std::uint16_t number, std::uint32_t size,
+                                   const std::size_t* at,
+                                   std::initializer_list<StyleTriplet> styles) {
+    sim::Bytes r(size, 0);
+    for (const StyleTriplet& style : styles) {
+        WriteTriplet(r.data(), *at, *at + 2, *at + 4, style);
+        ++at;
+    }
+    doc_.PutRecord(tag, Key(number), r);
     return *this;
 }
 
@@ -133,7 +85,7 @@ ScoreBuilder& ScoreBuilder::Articulation(std::uint16_t number, std::uint32_t cha
                                          StyleTriplet slot1, std::uint32_t char2,
                                          StyleTriplet slot2, std::uint16_t flags) {
     namespace ar = layout::articulation;
-    sim::Bytes r = Zeroed(ar::kSize);
+    sim::Bytes r(ar::kSize, 0);
     layout::WriteU32(r.data(), ar::kChar1, char1);
     WriteTriplet(r.data(), ar::kFont1, ar::kSize1, ar::kBits1, slot1);
     layout::WriteU32(r.data(), ar::kChar2, char2);
@@ -146,20 +98,13 @@ ScoreBuilder& ScoreBuilder::Articulation(std::uint16_t number, std::uint32_t cha
 ScoreBuilder EveryKindScore(const std::string& word) {
     const StyleTriplet plain{0, 12, 0};
     ScoreBuilder b;
-    b.Font(0, "Times New Roman", 4096)
-        .Font(3, "Arial", 0)
-        .Pages(1)
-        .Text(layout::kTextBlockText, 1, "Violin " + word)   // staff
-        .Text(layout::kTextBlockText, 2, "Style " + word)    // staff style
-        .Text(layout::kTextBlockText, 3, "Group " + word)    // group
-        .Text(layout::kTextBlockText, 4, "Page " + word)     // page-attached
-        .Text(layout::kTextBlockText, 5, "Measure " + word)  // measure-attached
-        .TextBlock(1, 1)
-        .TextBlock(2, 2)
-        .TextBlock(3, 3)
-        .TextBlock(4, 4)
-        .TextBlock(5, 5)
-        .Staff(1, 1, 0)
+    b.Font(0, "Times New Roman", 4096).Font(3, "Arial", 0).Pages(1);
+    // Text blocks 1-5 shown by a staff, a staff style, a group, page 1 and measure 12.
+    const char* const leads[] = {"Violin ", "Style ", "Group ", "Page ", "Measure "};
+    for (std::uint16_t t = 1; t <= 5; ++t) {
+        b.Text(layout::kTextBlockText, t, leads[t - 1] + word).TextBlock(t, t);
+    }
+    b.Staff(1, 1, 0)
         .StaffStyle(1, 2, 0, "Name " + word)
         .Group(1, 3, 0)
         .PageBlock(1, 0, 4)
@@ -181,11 +126,8 @@ ScoreBuilder EveryKindScore(const std::string& word) {
 
 std::string TextOf(std::int16_t document, RecordTag kind, RecordKey key) {
     const sim::Document* doc = sim::Simulator::Instance().FindDocument(document);
-    if (doc == nullptr) {
-        return "<no document>";
-    }
-    const std::u16string* text = doc->FindText(kind, key);
-    return text != nullptr ? Utf8(*text) : "<no text>";
+    const std::u16string* text = doc != nullptr ? doc->FindText(kind, key) : nullptr;
+    return text != nullptr ? UniversalString(*text).toUtf8() : "<no text>";
 }
 
 sim::Bytes RecordOf(std::int16_t document, RecordTag tag, RecordKey key) {
@@ -196,10 +138,8 @@ sim::Bytes RecordOf(std::int16_t document, RecordTag tag, RecordKey key) {
 
 StyleTriplet TripletOf(std::int16_t document, RecordTag tag, RecordKey key, std::size_t at) {
     const sim::Bytes r = RecordOf(document, tag, key);
-    if (r.size() < at + 6) {
-        return StyleTriplet{0xDEAD, 0xDEAD, 0xDEAD};
-    }
-    return ReadTriplet(r.data(), at, at + 2, at + 4);
+    return r.size() < at + 6 ? StyleTriplet{0xDEAD, 0xDEAD, 0xDEAD}
+                             : ReadTriplet(r.data(), at, at + 2, at + 4);
 }
 
 std::string StaffStyleNameOf(std::int16_t document, std::uint16_t number) {
@@ -213,6 +153,13 @@ std::string StaffStyleNameOf(std::int16_t document, std::uint16_t number) {
         name += char(r[i]);
     }
     return name;
+}
+
+std::uint32_t EngineTest::Run(const std::string& search, const std::string& replace,
+                              std::uint32_t options) {
+    UniversalString s(search);
+    UniversalString r(replace);
+    return ReplaceInCurrentDocument(s, r, options);
 }
 
 void EngineTest::OverrideExport(const std::string& name, void* function) {
@@ -237,12 +184,7 @@ void EngineTest::TearDown() {
         platform::SetSymbolResolverForTesting(nullptr);
         overridden_ = false;
     }
-    Sim().Reset();
-    host::ResetBindingForTesting();
-}
-
-std::int16_t EngineTest::Open(const ScoreBuilder& builder) {
-    return Sim().Open(builder.Build());
+    SetUp();
 }
 
 }  // namespace tavrel::testing_support

@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -38,13 +39,6 @@ inline RecordKey Key(std::uint16_t first, std::uint16_t second = 0) {
     return key;
 }
 
-inline std::u16string U16(const std::string& utf8) {
-    return UniversalString(utf8).text();
-}
-inline std::string Utf8(const std::u16string& text) {
-    return UniversalString(text).toUtf8();
-}
-
 // Builds a document record by record, every unnamed byte zero.
 class ScoreBuilder {
   public:
@@ -54,30 +48,61 @@ class ScoreBuilder {
     }
     ScoreBuilder& Font(std::uint16_t number, const std::string& ansiName, std::uint16_t arg);
     ScoreBuilder& Text(RecordTag kind, std::uint16_t number, const std::string& utf8);
-    ScoreBuilder& TextBlock(std::uint16_t block, std::uint16_t text);
-    ScoreBuilder& Staff(std::uint16_t number, std::uint16_t block1, std::uint16_t block2);
+    ScoreBuilder& TextBlock(std::uint16_t block, std::uint16_t text) {
+        return U16s(layout::textblock::kTag, Key(block), layout::textblock::kSize,
+                    {{layout::textblock::kText, text}});
+    }
+    ScoreBuilder& Staff(std::uint16_t number, std::uint16_t block1, std::uint16_t block2) {
+        namespace st = layout::staff;
+        return U16s(st::kTag, Key(number), st::kSize,
+                    {{st::kBlock1, block1}, {st::kBlock2, block2}});
+    }
     ScoreBuilder& StaffStyle(std::uint16_t number, std::uint16_t block1, std::uint16_t block2,
                              const std::string& ansiName);
-    ScoreBuilder& Group(std::uint16_t number, std::uint16_t block1, std::uint16_t block2);
+    ScoreBuilder& Group(std::uint16_t number, std::uint16_t block1, std::uint16_t block2) {
+        namespace gr = layout::group;
+        return U16s(gr::kTag, Key(number), gr::kSize,
+                    {{gr::kBlock1, block1}, {gr::kBlock2, block2}});
+    }
     ScoreBuilder& Pages(std::uint16_t count);
-    ScoreBuilder& PageBlock(std::uint16_t page, std::uint16_t index, std::uint16_t block);
-    ScoreBuilder& MeasureBlock(std::uint16_t measure, std::uint16_t block);
+    ScoreBuilder& PageBlock(std::uint16_t page, std::uint16_t index, std::uint16_t block) {
+        namespace pb = layout::pageblock;
+        return U16s(pb::kTag, Key(page, index), pb::kSize, {{pb::kBlock, block}});
+    }
+    ScoreBuilder& MeasureBlock(std::uint16_t measure, std::uint16_t block) {
+        namespace mb = layout::measureblock;
+        return U16s(mb::kTag, Key(measure), mb::kSize, {{mb::kBlock, block}});
+    }
     ScoreBuilder& Repeat(std::uint16_t number, const std::string& utf8, StyleTriplet style);
-    ScoreBuilder& Ending(std::uint16_t number, const std::string& utf8);
-    ScoreBuilder& TwoStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b);
-    ScoreBuilder& ThreeStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b, StyleTriplet c);
+    ScoreBuilder& Ending(std::uint16_t number, const std::string& utf8) {
+        return Text(layout::kEndingText, number, utf8);
+    }
+    ScoreBuilder& TwoStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b) {
+        namespace two = layout::twostyle;
+        return Styles(two::kTag, number, two::kSize, two::kStyles, {a, b});
+    }
+    ScoreBuilder& ThreeStyle(std::uint16_t number, StyleTriplet a, StyleTriplet b, StyleTriplet c) {
+        namespace three = layout::threestyle;
+        return Styles(three::kTag, number, three::kSize, three::kStyles, {a, b, c});
+    }
     ScoreBuilder& Articulation(std::uint16_t number, std::uint32_t char1, StyleTriplet slot1,
                                std::uint32_t char2, StyleTriplet slot2, std::uint16_t flags);
 
     sim::Document Build() const { return doc_; }
 
   private:
+    // A zeroed record of `size` bytes with the given 16-bit fields set.
+    ScoreBuilder& U16s(RecordTag tag, RecordKey key, std::uint32_t size,
+                       std::initializer_list<std::pair<std::size_t, std::uint16_t>> fields);
+    // A zeroed record with the style triplets at the given offsets.
+    ScoreBuilder& Styles(RecordTag tag, std::uint16_t number, std::uint32_t size,
+                         const std::size_t* at, std::initializer_list<StyleTriplet> styles);
     sim::Document doc_;
 };
 
-// A document holding the word "Allegro" once in every kind of text the
-// engine searches (staff-style name included), every style-carrying record
-// in font 0, size 12, no bits, and articulation slots holding 'A'.
+// A document holding the word once in every kind of text the engine
+// searches (staff-style name included), every style-carrying record in
+// font 0, size 12, no bits, and articulation slots holding 'A' and 'B'.
 ScoreBuilder EveryKindScore(const std::string& word);
 
 // Readers of one open document.
@@ -93,7 +118,10 @@ class EngineTest : public ::testing::Test {
 
     static sim::Simulator& Sim() { return sim::Simulator::Instance(); }
     // Opens the document; the first one opened is current.
-    std::int16_t Open(const ScoreBuilder& builder);
+    std::int16_t Open(const ScoreBuilder& builder) { return Sim().Open(builder.Build()); }
+    // Replaces in the current document without styles.
+    static std::uint32_t Run(const std::string& search, const std::string& replace,
+                             std::uint32_t options);
     // From now on the plug-in binds `name` to `function` instead of the
     // simulator's export; every other name binds as usual.
     void OverrideExport(const std::string& name, void* function);

@@ -169,6 +169,8 @@ TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
     b.Articulation(1, '>', {3, 24, 0}, '.', {3, 24, 0}, 0);
     b.Articulation(2, '.', {3, 24, 0}, '>', {3, 24, 0}, ar::kSlot2NotChar);
     b.Articulation(3, 'a', {3, 24, 0}, 0x10041, {3, 24, 0}, 0);  // 'A' in the low 16 bits
+    b.Articulation(4, '>', {3, 24, kBold | kUnderline}, '.', {3, 24, kUnderline},
+                   ar::kSlot1NotChar);
     const std::int16_t doc = Open(b);
     const StringStyle bold = Effects(kBold, kBold);
 
@@ -187,21 +189,14 @@ TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
 
     // Two characters leave articulations alone.
     EXPECT_EQ(Run(".^", nullptr, "xy", nullptr, SR_ARTICULATIONS), 0u);
-}
 
-TEST_F(EngineStylesTest, ArticulationStyleOnlyReplacesBits) {
-    ScoreBuilder b;
-    b.Articulation(1, '>', {3, 24, kBold | kUnderline}, '.', {3, 24, kUnderline},
-                   ar::kSlot1NotChar);
-    b.Articulation(2, '>', {3, 24, kBold}, '.', {3, 24, 0}, 0);
-    const std::int16_t doc = Open(b);
-    const StringStyle bold = Effects(kBold, kBold);
+    // Style only: of record 4, slot 1 is no character and slot 2 is not bold;
+    // record 1's slot 1 became bold above.
     const StringStyle italic = Effects(kItalic, kItalic);
-    // Record 1: slot 1 is no character, slot 2 is not bold. Record 2: slot 1.
     EXPECT_EQ(Run("", &bold, "", &italic, SR_ARTICULATIONS), 1u);
-    EXPECT_EQ(SlotOf(doc, 1, 1), (StyleTriplet{3, 24, kBold | kUnderline}));
-    EXPECT_EQ(SlotOf(doc, 2, 1), (StyleTriplet{3, 24, kItalic}));  // replaced, not ORed
-    EXPECT_EQ(SlotOf(doc, 2, 2), (StyleTriplet{3, 24, 0}));
+    EXPECT_EQ(SlotOf(doc, 4, 1), (StyleTriplet{3, 24, kBold | kUnderline}));
+    EXPECT_EQ(SlotOf(doc, 4, 2), (StyleTriplet{3, 24, kUnderline}));
+    EXPECT_EQ(SlotOf(doc, 1, 1), (StyleTriplet{3, 24, kItalic}));  // replaced, not ORed
 }
 
 }  // namespace

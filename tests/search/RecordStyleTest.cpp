@@ -24,6 +24,10 @@ StringStyle Style(std::uint16_t fontId, std::uint16_t size, std::uint16_t effect
 
 constexpr std::uint16_t kAny = 0xFFFF;
 
+StringStyle Bits(std::uint16_t on, std::uint16_t mask) {
+    return Style(kAny, kAny, on, mask);
+}
+
 TEST(RecordStyleFilterTest, AcceptsByFontSizeOnAndOffBits) {
     struct Row {
         int line;
@@ -38,16 +42,16 @@ TEST(RecordStyleFilterTest, AcceptsByFontSizeOnAndOffBits) {
         {__LINE__, Style(kAny, 12, 0, 0), {9, 12, 5}, true},
         {__LINE__, Style(kAny, 12, 0, 0), {9, 14, 5}, false},
         // "on" bits: at least one of them
-        {__LINE__, Style(kAny, kAny, 0x03, 0x03), {0, 0, 0x02}, true},
-        {__LINE__, Style(kAny, kAny, 0x03, 0x03), {0, 0, 0x04}, false},
+        {__LINE__, Bits(0x03, 0x03), {0, 0, 0x02}, true},
+        {__LINE__, Bits(0x03, 0x03), {0, 0, 0x04}, false},
         // "off" bits: none of them (mask bits that are not on)
-        {__LINE__, Style(kAny, kAny, 0x00, 0x01), {0, 0, 0x02}, true},
-        {__LINE__, Style(kAny, kAny, 0x00, 0x01), {0, 0, 0x03}, false},
-        {__LINE__, Style(kAny, kAny, 0x01, 0x03), {0, 0, 0x01}, true},
-        {__LINE__, Style(kAny, kAny, 0x01, 0x03), {0, 0, 0x03}, false},
+        {__LINE__, Bits(0x00, 0x01), {0, 0, 0x02}, true},
+        {__LINE__, Bits(0x00, 0x01), {0, 0, 0x03}, false},
+        {__LINE__, Bits(0x01, 0x03), {0, 0, 0x01}, true},
+        {__LINE__, Bits(0x01, 0x03), {0, 0, 0x03}, false},
         // on bits outside the mask still count as "on"
-        {__LINE__, Style(kAny, kAny, 0x04, 0x00), {0, 0, 0x04}, true},
-        {__LINE__, Style(kAny, kAny, 0x04, 0x00), {0, 0, 0x00}, false},
+        {__LINE__, Bits(0x04, 0x00), {0, 0, 0x04}, true},
+        {__LINE__, Bits(0x04, 0x00), {0, 0, 0x00}, false},
         // a named font the document lacks matches nothing, not everything
         {__LINE__, Style(kAny, kAny, 0, 0, "Nonexistent"), {0, 12, 0}, false},
         {__LINE__, Style(kAny, kAny, 0, 0, "Nonexistent"), {0xFFFF, 0xFFFF, 0}, false},
@@ -73,27 +77,12 @@ TEST(RecordStyleChangeTest, SetsFontSizeAndBits) {
         {__LINE__, Style(3, kAny, 0, 0), {1, 12, 0x05}, {3, 12, 0x05}, {3, 12, 0x05}, true},
         {__LINE__, Style(kAny, 20, 0, 0), {1, 12, 0x05}, {1, 20, 0x05}, {1, 20, 0x05}, true},
         // on bits: ORed in, but replace an articulation's bits
-        {__LINE__,
-         Style(kAny, kAny, 0x02, 0x02),
-         {1, 12, 0x05},
-         {1, 12, 0x07},
-         {1, 12, 0x02},
-         true},
+        {__LINE__, Bits(0x02, 0x02), {1, 12, 0x05}, {1, 12, 0x07}, {1, 12, 0x02}, true},
         // clear bits: mask bits that are not on
-        {__LINE__,
-         Style(kAny, kAny, 0x00, 0x01),
-         {1, 12, 0x05},
-         {1, 12, 0x04},
-         {1, 12, 0x04},
-         true},
+        {__LINE__, Bits(0x00, 0x01), {1, 12, 0x05}, {1, 12, 0x04}, {1, 12, 0x04}, true},
         // counts as applied even when the item already had those values
         {__LINE__, Style(1, 12, 0, 0), {1, 12, 0}, {1, 12, 0}, {1, 12, 0}, true},
-        {__LINE__,
-         Style(kAny, kAny, 0x02, 0x03),
-         {1, 12, 0x81},
-         {1, 12, 0x82},
-         {1, 12, 0x02},
-         true},
+        {__LINE__, Bits(0x02, 0x03), {1, 12, 0x81}, {1, 12, 0x82}, {1, 12, 0x02}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
