@@ -73,19 +73,6 @@ std::optional<std::uint32_t> ParseDecimal(std::string_view text, std::uint32_t m
     return std::uint32_t(value);
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 }  // namespace
 
 bool IsTextKind(RecordTag tag) {
@@ -148,7 +135,7 @@ std::optional<RecordTag> ParseTag(std::string_view text) {
         }
         RecordTag tag = 0;
         for (char c : digits) {
-            int v = HexValue(c);
+            int v = HexDigitValue(c);
             if (v < 0) {
                 return std::nullopt;
             }
@@ -193,6 +180,19 @@ std::optional<RecordKey> ParseKey(std::string_view text) {
         second = *parsed;
     }
     return MakeKey(std::uint16_t(*first), std::uint16_t(second));
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
 }
 
 }  // namespace tavrel::sim

@@ -46,6 +46,8 @@ bool VersionAccepted(RecordTag tag, std::uint32_t version);
 // else "0x4F027054".
 std::string TagText(RecordTag tag);
 std::optional<RecordTag> ParseTag(std::string_view text);
+// The value of one hexadecimal digit, either case; -1 for anything else.
+int HexDigitValue(char c);
 
 // "7" for {7, 0} and "3,2" for {3, 2}; `pair` always writes both halves.
 std::string KeyText(RecordKey key, bool pair = false);

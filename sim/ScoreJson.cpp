@@ -131,19 +131,6 @@ std::string Range(std::uint32_t max) {
     return "(0 to " + std::to_string(max) + ")";
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::string Inline(const Json& value) {
     if (value.is_object()) {
         std::string out = "{";
@@ -319,8 +306,8 @@ Bytes ExpectHex(const Json& value, const std::string& pointer) {
     }
     Bytes bytes;
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        int high = HexDigit(text[i]);
-        int low = HexDigit(text[i + 1]);
+        int high = HexDigitValue(text[i]);
+        int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) {
             throw ScoreError(pointer, "hex bytes may hold only the digits 0-9 and a-f");
         }
