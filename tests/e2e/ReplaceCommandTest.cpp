@@ -202,7 +202,6 @@ TEST_F(ReplaceCommandTest, RefusalsAndBadInputWriteNothing) {
     };
     const Row rows[] = {
         {__LINE__, {"--replace", "x", good}, "refused: the search text is empty"},
-        {__LINE__, {good}, "refused: both texts are empty"},
         {__LINE__, {"--search", "Allegro", "--frobnicate", good}, "unknown option"},
         {__LINE__, {"--search", "Allegro", good, bad}, "bad.json: /staves/1/blocks/0"},
         {__LINE__, {"--search", "Allegro", broken}, "broken.json:1:"},
