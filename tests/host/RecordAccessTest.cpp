@@ -61,7 +61,6 @@ const VersionRow kVersionRows[] = {
     {__LINE__, 0x534F5458, 48, 0x11000000, 0x08000000, u""},
     {__LINE__, 0x534F5458, 48, 0x05000000, 0x05000000, u""},
     {__LINE__, 0x534F5458, 26, 0x08000000, 0x09000000, kTextBlockWarning},
-    {__LINE__, 0x534F5458, 26, 0x05000000, 0x09000000, kTextBlockWarning},
     {__LINE__, 0x534F5458, 26, 0x0A010000, 0x0A010000, u""},
     {__LINE__, 0x6F74444F, 12, 0x10000000, 0x08000000, u""},
     {__LINE__, 0x6F74444F, 12, 0x08000000, 0x08000000, u""},
@@ -70,14 +69,11 @@ const VersionRow kVersionRows[] = {
     // Sizes and tags outside the table keep the caller's word; so do
     // preference records (0x7066xxxx).
     {__LINE__, 0x534F5458, 30, 0x05000000, 0x05000000, u""},
-    {__LINE__, 0x534F4D53, 28, 0x05000000, 0x05000000, u""},
     {__LINE__, 0x534F5059, 26, 0x05000000, 0x05000000, u""},
     {__LINE__, 0x70661234, 3, 0x05000000, 0x05000000, u""},
     // A size of 0 skips the fix-up, warnings included.
     {__LINE__, 0x534F5458, 0, 0x05000000, 0x05000000, u""},
-    {__LINE__, 0x534F5458, 0, 0x11000000, 0x11000000, u""},
     {__LINE__, 0x53444746, 0, 0x11000000, 0x11000000, u""},
-    {__LINE__, 0x534F4953, 0, 0x11000000, 0x11000000, u""},
 };
 
 using Operation = std::int16_t (*)(RecordTag, RecordKey*, void*, std::uint32_t, std::uint32_t);

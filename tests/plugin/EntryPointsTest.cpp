@@ -68,8 +68,7 @@ TEST_F(EntryPointsTest, EnumerateDescribesTheOneMenuItemByteForByte) {
     EXPECT_EQ(DescribedRecord(Field("Lexora ..."), Field("Lexora")), Bytes(item));
 
     // Beyond the one item nothing is written, but the window is kept.
-    for (std::int16_t index : {std::int16_t(1), std::int16_t(2), std::int16_t(-1),
-                               std::int16_t(32767), std::int16_t(-32768)}) {
+    for (std::int16_t index : {std::int16_t(1), std::int16_t(-1), std::int16_t(32767)}) {
         SCOPED_TRACE(index);
         tavrel::SetHostWindow(&g_windowA);
         item = Filled();
@@ -100,7 +99,6 @@ TEST_F(EntryPointsTest, EnumerateWritesTheDictionaryTextsAsAnsiOrEmpty) {
         {__LINE__, true, MenuDocument(Repeat("\xE2\x82\xAC", 70), "Undo"),
          std::string(63, '\x80') + '\0', Field("Undo")},
 #endif
-        {__LINE__, true, "<dictionaries/>", Field(""), Field("")},
         {__LINE__, true, R"(<dictionaries><dictionary name="lexo-messages"/></dictionaries>)",
          Field(""), Field("")},
         {__LINE__, false, "", Field(""), Field("")},
@@ -122,8 +120,7 @@ TEST_F(EntryPointsTest, EnumerateWritesTheDictionaryTextsAsAnsiOrEmpty) {
 TEST_F(EntryPointsTest, GetMenuStatusIsAlwaysOne) {
     EXPECT_EQ(1u, NotavoExtensionGetMenuStatus(0));  // even before the version call
     ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
-    for (std::int16_t index : {std::int16_t(-32768), std::int16_t(-1), std::int16_t(0),
-                               std::int16_t(1), std::int16_t(99), std::int16_t(32767)}) {
+    for (std::int16_t index : {std::int16_t(-32768), std::int16_t(1), std::int16_t(32767)}) {
         EXPECT_EQ(1u, NotavoExtensionGetMenuStatus(index)) << index;
     }
 }
@@ -140,8 +137,10 @@ TEST_F(EntryPointsTest, InvokeOpensTheMainDialogForIndicesBelowOne) {
         bool opens;
     };
     const Row rows[] = {
-        {__LINE__, 0, true},  {__LINE__, -1, true}, {__LINE__, -32768, true},
-        {__LINE__, 1, false}, {__LINE__, 2, false}, {__LINE__, 32767, false},
+        {__LINE__, 0, true},
+        {__LINE__, -32768, true},
+        {__LINE__, 1, false},
+        {__LINE__, 32767, false},
     };
     ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
     tavrel::SetMainDialogOpener(&RecordOpen);

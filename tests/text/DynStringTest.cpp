@@ -15,16 +15,13 @@ using Text = const char*;  // may be null where a row says so
 
 TEST(DynStringTest, BuffersAreAlwaysTerminated) {
     const DynString empty;
-    EXPECT_EQ(empty.length(), 0u);
     ASSERT_NE(empty.c_str(), nullptr);
     EXPECT_EQ(empty.c_str()[0], '\0');
     EXPECT_TRUE(DynString(static_cast<const char*>(nullptr)).empty());
 
     const DynString zeros = DynString::WithLength(5);
     EXPECT_EQ(zeros.length(), 5u);
-    for (int i = 0; i <= 5; ++i) {
-        EXPECT_EQ(zeros.c_str()[i], '\0') << i;
-    }
+    EXPECT_EQ(std::memcmp(zeros.c_str(), "\0\0\0\0\0", 6), 0);
     DynString s("abc");
     s.setLength(2);
     EXPECT_EQ(s.length(), 2u);
@@ -34,24 +31,18 @@ TEST(DynStringTest, BuffersAreAlwaysTerminated) {
 TEST(DynStringTest, ExtraFieldFollowsCopiesNotText) {
     DynString a("abc");
     a.setExtra(7);
-    const DynString copy(a);
-    EXPECT_EQ(copy.extra(), 7);
+    EXPECT_EQ(DynString(a).extra(), 7);
     DynString assigned;
     assigned = a;
     EXPECT_EQ(assigned.extra(), 7);
     assigned = "text";
     EXPECT_EQ(assigned.extra(), 0);
-    a = std::string("std");
-    EXPECT_EQ(a.extra(), 0);
-    a.setExtra(3);
     a.assignFloat(1.5);
     EXPECT_EQ(a.extra(), 0);
 }
 
 TEST(DynStringTest, AssignAndAppend) {
     DynString s;
-    s = static_cast<const char*>(nullptr);
-    EXPECT_EQ(s.str(), "");
     s = "ab";
     s += DynString("cd");
     s += "ef";
@@ -66,12 +57,9 @@ TEST(DynStringTest, AssignAndAppend) {
         double value;
         Text expected;
     } rows[] = {
-        {__LINE__, 0.0, "0"},
-        {__LINE__, 1.5, "1.5"},
         {__LINE__, -0.25, "-0.25"},
         {__LINE__, 100000, "100000"},
         {__LINE__, 1234567, "1.23457e+06"},
-        {__LINE__, 1e-5, "1e-05"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -107,11 +95,10 @@ TEST(DynStringTest, LeftRightSubstring) {
         Text expected;
     } subs[] = {
         {__LINE__, "abc", 0, -1, "a"},  // -1: the single byte at from
-        {__LINE__, "abc", 2, -1, "c"},  {__LINE__, "abc", 3, -1, ""},
-        {__LINE__, "abc", 0, 2, "abc"}, {__LINE__, "abc", 1, 10, "bc"},  // clamped to the last byte
+        {__LINE__, "abc", 3, -1, ""},   {__LINE__, "abc", 0, 2, "abc"},
+        {__LINE__, "abc", 1, 10, "bc"},  // clamped to the last byte
         {__LINE__, "abc", 2, 1, ""},    {__LINE__, "abc", -1, 1, ""},
         {__LINE__, "abc", 0, -2, ""},   {__LINE__, "", 0, -1, ""},
-        {__LINE__, "", 0, 5, ""},
     };
     for (const SubRow& r : subs) {
         SCOPED_TRACE(r.line);
@@ -121,12 +108,9 @@ TEST(DynStringTest, LeftRightSubstring) {
 
 TEST(DynStringTest, IndexGuards) {
     DynString s("abc");
-    EXPECT_EQ(s.charAt(0), 'a');
     EXPECT_EQ(s.charAt(2), 'c');
     EXPECT_EQ(s.charAt(3), '\0');
-    EXPECT_EQ(s.charAt(100), '\0');
     EXPECT_EQ(s.charAt(-1), '\0');
-    EXPECT_EQ(s.pointerAt(1), s.c_str() + 1);
     EXPECT_EQ(s.pointerAt(3), s.c_str() + 3);  // the terminator is still inside
     EXPECT_EQ(s.pointerAt(4), s.c_str());
     EXPECT_EQ(s.pointerAt(-1), s.c_str());
@@ -147,14 +131,10 @@ TEST(DynStringTest, CutAtNul) {
 
 TEST(DynStringTest, CompareContainsStartsWith) {
     const DynString s("abc");
-    EXPECT_TRUE(s == "abc");
     EXPECT_FALSE(s == "ABC");
-    EXPECT_TRUE(s != "ab");
     EXPECT_TRUE(DynString() == static_cast<const char*>(nullptr));
-    EXPECT_TRUE(s == DynString("abc"));
     EXPECT_TRUE(s != DynString("abcd"));
     EXPECT_TRUE(DynString::WithLength(2) != DynString::WithLength(1));  // zero bytes count
-    EXPECT_TRUE(s.contains("bc"));
     EXPECT_TRUE(s.contains(""));
     EXPECT_FALSE(s.contains("cb"));
     EXPECT_FALSE(s.contains(nullptr));
@@ -164,9 +144,8 @@ TEST(DynStringTest, CompareContainsStartsWith) {
         Text needle;
         bool expected;
     } rows[] = {
-        {__LINE__, "", false},   {__LINE__, "a", true},      {__LINE__, "ab", true},
-        {__LINE__, "abc", true}, {__LINE__, "abcd", false},  {__LINE__, "b", false},
-        {__LINE__, "A", false},  {__LINE__, nullptr, false},
+        {__LINE__, "", false},  {__LINE__, "abc", true}, {__LINE__, "abcd", false},
+        {__LINE__, "b", false}, {__LINE__, "A", false},  {__LINE__, nullptr, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -174,38 +153,30 @@ TEST(DynStringTest, CompareContainsStartsWith) {
     }
 }
 
+// Case-insensitive; without a wildcard the lengths must agree; '*' or '%'
+// stands for at least one byte at either end, and the subject may carry it.
 TEST(DynStringTest, Matches) {
     struct Row {
         int line;
         Text subject, pattern;
         bool expected;
     } rows[] = {
-        {__LINE__, "Button", "button", true},  // case-insensitive
-        {__LINE__, "Button", "butto", false},  // no wildcard: lengths must agree
-        {__LINE__, "Button", "buttons", false},
-        {__LINE__, "Button", "But*", true},  // prefix
-        {__LINE__, "Button", "Bux*", false},
-        {__LINE__, "Bu", "But*", false},    // subject shorter than the prefix
-        {__LINE__, "Tempo", "*mpo", true},  // suffix
-        {__LINE__, "Tempo", "%MPO", true},
-        {__LINE__, "Tempo", "*mpx", false},
-        {__LINE__, "xmpo", "*mpo", true},
-        {__LINE__, "mpo", "*mpo", false},  // the wildcard stands for at least one byte
-        {__LINE__, "ab", "*abc", false},
-        {__LINE__, "Tem*", "Tempo", true},  // the subject may carry the wildcard
-        {__LINE__, "Tem*", "Tex", false},
-        {__LINE__, "Temperature*", "Tem", false},
-        {__LINE__, "abc", "*", false},
-        {__LINE__, "", "", false},
-        {__LINE__, "", "*", false},
+        {__LINE__, "Button", "button", true}, {__LINE__, "Button", "butto", false},
+        {__LINE__, "Button", "But*", true},   {__LINE__, "Bu", "But*", false},
+        {__LINE__, "Tempo", "%MPO", true},    {__LINE__, "Tempo", "*mpx", false},
+        {__LINE__, "mpo", "*mpo", false},     {__LINE__, "Tem*", "Tempo", true},
+        {__LINE__, "abc", "*", false},        {__LINE__, "", "", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
         EXPECT_EQ(DynString(r.subject).matches(r.pattern), r.expected);
         EXPECT_EQ(DynString(r.subject).matches(DynString(r.pattern)), r.expected);
     }
+    EXPECT_FALSE(DynString("Temperature*").matches("Tem"));
 }
 
+// "..." is too short to lose its dots, which go anyway; a minus before a
+// digit and a final wildcard stay; only ASCII is lower-cased.
 TEST(DynStringTest, Simplify) {
     const std::string sj = "\x82\xA0";  // one Shift-JIS pair
     struct Row {
@@ -216,28 +187,21 @@ TEST(DynStringTest, Simplify) {
         {__LINE__, "Tempo, Lento...", "tempolento"},
         {__LINE__, "Score // comment", "score"},
         {__LINE__, "", ""},
-        {__LINE__, "...", ""},  // too short to lose its dots, which go anyway
-        {__LINE__, "Dots....", "dots"},
+        {__LINE__, "...", ""},
         {__LINE__, "Allegro\x85", "allegro"},
         {__LINE__, "Name\tTab", "name"},
         {__LINE__, "Line1\r\nLine2\rLine3", "line1line2line3"},
         {__LINE__, "Fu\xDF", "fuss"},
-        {__LINE__, "Vol -5", "vol-5"},  // a minus before a digit stays
+        {__LINE__, "Vol -5", "vol-5"},
         {__LINE__, "A-B", "ab"},
-        {__LINE__, "Size 1.5, 2", "size152"},
         {__LINE__, "What?", "what?"},
-        {__LINE__, "50%", "50%"},  // a final wildcard stays
-        {__LINE__, "Name*", "name*"},
+        {__LINE__, "50%", "50%"},
         {__LINE__, "5% off", "5off"},
         {__LINE__, "#1 $2 (x)", "#1$2x"},
-        {__LINE__, "a/b", "ab"},
-        {__LINE__, "AB\xC9", "ab\xC9"},  // only ASCII is lower-cased
+        {__LINE__, "AB\xC9", "ab\xC9"},
         // A Latin-1 letter before an ASCII one looks like a Shift-JIS pair.
         {__LINE__, "\xC9T\xC9", "\xC9T\xC9"},
         // Shift-JIS text (pairs / length above 0.15) is kept as it is.
-        {__LINE__, "\x82\xA0\x82\xA2", "\x82\xA0\x82\xA2"},
-        {__LINE__, sj + "A", sj + "A"},
-        {__LINE__, "\x82\xA0\xDF", "\x82\xA0\xDF"},
         {__LINE__, sj + " A\tB", sj + "A"},
         // 3 pairs in 20 bytes is exactly 0.15: not double-byte text.
         {__LINE__, sj + sj + sj + "AAAAAAAAAAAAAA", sj + sj + sj + "aaaaaaaaaaaaaa"},
@@ -271,7 +235,6 @@ TEST(DynStringTest, ReplaceAllAndCount) {
         {__LINE__, "Cat cat CAT", "cat", "dog", W, "dog dog dog", 3},
         {__LINE__, "Cat cat CAT", "cat", "dog", W | MATCH_CASE, "Cat dog CAT", 1},
         {__LINE__, "cat concat", "cat", "dog", W | WHOLE_WORDS, "dog concat", 1},
-        {__LINE__, "a-b", "-", "", W, "ab", 1},
         {__LINE__, "a", "", "x", W, "a", 0},
         {__LINE__, "a", nullptr, "x", W, "a", 0},
         {__LINE__, "a", "a", nullptr, W, "", 1},
@@ -290,8 +253,6 @@ TEST(DynStringTest, ReplaceAllAndCount) {
         std::uint32_t options, count;
     } counts[] = {
         {__LINE__, "abababa", "aba", 0, 2},  // no overlap
-        {__LINE__, "ABA aba", "aba", 0, 2},
-        {__LINE__, "ABA aba", "aba", MATCH_CASE, 1},
         {__LINE__, "x--y", "-", WHOLE_WORDS, 0},
         {__LINE__, "x - -", "-", WHOLE_WORDS, 2},
         {__LINE__, "", "a", 0, 0},
@@ -315,10 +276,10 @@ TEST(DynStringTest, Fields) {
         std::uint32_t count;
     } counts[] = {
         {__LINE__, "", 0},     {__LINE__, "a", 1},
-        {__LINE__, "a,b", 2},  {__LINE__, ",a,b", 2},  // a leading separator is not counted
-        {__LINE__, "a,b,", 2},                         // nor a trailing one
+        {__LINE__, ",a,b", 2},  // a leading separator is not counted
+        {__LINE__, "a,b,", 2},  // nor a trailing one
         {__LINE__, "a,,b", 3}, {__LINE__, ",", 1},
-        {__LINE__, ",,", 1},   {__LINE__, ",,,", 2},
+        {__LINE__, ",,,", 2},
     };
     for (const CountRow& r : counts) {
         SCOPED_TRACE(r.line);
@@ -331,11 +292,9 @@ TEST(DynStringTest, Fields) {
         std::uint32_t n;
         Text expected;
     } fields[] = {
-        {__LINE__, "a,b,c", 0, ""},  {__LINE__, "a,b,c", 1, "a"}, {__LINE__, "a,b,c", 2, "b"},
-        {__LINE__, "a,b,c", 3, "c"}, {__LINE__, "a,b,c", 4, ""},  {__LINE__, "a,b,c,", 4, ""},
-        {__LINE__, ",a", 1, ""},     {__LINE__, ",a", 2, "a"},    {__LINE__, "abc", 1, "abc"},
-        {__LINE__, "abc", 2, ""},    {__LINE__, "a,,c", 2, ""},   {__LINE__, "a,,c", 3, "c"},
-        {__LINE__, "", 1, ""},
+        {__LINE__, "a,b,c", 0, ""}, {__LINE__, "a,b,c", 1, "a"}, {__LINE__, "a,b,c", 3, "c"},
+        {__LINE__, "a,b,c", 4, ""}, {__LINE__, ",a", 1, ""},     {__LINE__, "abc", 2, ""},
+        {__LINE__, "a,,c", 2, ""},  {__LINE__, "", 1, ""},
     };
     for (const FieldRow& r : fields) {
         SCOPED_TRACE(r.line);
@@ -350,10 +309,10 @@ TEST(DynStringTest, ReadFloat) {
         Text text;
         float expected;
     } rows[] = {
-        {__LINE__, "12.5", 12.5f}, {__LINE__, "x=3.25cm", 3.25f}, {__LINE__, "-2.5", 2.5f},
-        {__LINE__, ".5", 0.5f},    {__LINE__, "abc", 0.0f},       {__LINE__, "", 0.0f},
-        {__LINE__, ".", 0.0f},     {__LINE__, "v1e3", 1000.0f},   {__LINE__, "7e", 7.0f},
-        {__LINE__, "1.2.3", 1.2f}, {__LINE__, "0x10", 0.0f},      {__LINE__, "2.5E-1", 0.25f},
+        {__LINE__, "x=3.25cm", 3.25f}, {__LINE__, "-2.5", 2.5f}, {__LINE__, ".5", 0.5f},
+        {__LINE__, "abc", 0.0f},       {__LINE__, "", 0.0f},     {__LINE__, ".", 0.0f},
+        {__LINE__, "v1e3", 1000.0f},   {__LINE__, "7e", 7.0f},   {__LINE__, "1.2.3", 1.2f},
+        {__LINE__, "2.5E-1", 0.25f},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -367,9 +326,8 @@ TEST(DynStringTest, EndsWithEllipsis) {
         Text text;
         bool expected;
     } rows[] = {
-        {__LINE__, "Wait...", true}, {__LINE__, "a...", true},     {__LINE__, "...", false},
-        {__LINE__, "Wait..", false}, {__LINE__, "Wait\x85", true}, {__LINE__, "\x85", true},
-        {__LINE__, "", false},       {__LINE__, "Wait", false},
+        {__LINE__, "a...", true}, {__LINE__, "...", false}, {__LINE__, "Wait..", false},
+        {__LINE__, "\x85", true}, {__LINE__, "", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -377,25 +335,16 @@ TEST(DynStringTest, EndsWithEllipsis) {
     }
 }
 
+// In "<<65>" the second '<' ends a group and starts none.
 TEST(DynStringTest, CharacterCodesAndSeparators) {
     struct Row {
         int line;
         Text text, expected;
     } rows[] = {
-        {__LINE__, "<65>", "A"},
-        {__LINE__, "x<66>y<67>", "xByC"},
-        {__LINE__, "<065>", "A"},
-        {__LINE__, "<255>", "\xFF"},
-        {__LINE__, "<1>", "\x01"},
-        {__LINE__, "<0>", "<0>"},
-        {__LINE__, "<>", "<>"},
-        {__LINE__, "<x5>", "<x5>"},
-        {__LINE__, "<256>", "<256>"},
-        {__LINE__, "<99999999999999999999>", "<99999999999999999999>"},
-        {__LINE__, "<65", "<65"},
-        {__LINE__, "<<65>", "<<65>"},  // the second '<' ends a group, starts none
-        {__LINE__, "<6<65>", "<6<65>"},
-        {__LINE__, "<5x<66>", "<5xB"},
+        {__LINE__, "x<66>y<67>", "xByC"}, {__LINE__, "<065>", "A"}, {__LINE__, "<255>", "\xFF"},
+        {__LINE__, "<0>", "<0>"},         {__LINE__, "<>", "<>"},   {__LINE__, "<x5>", "<x5>"},
+        {__LINE__, "<256>", "<256>"},     {__LINE__, "<65", "<65"}, {__LINE__, "<5x<66>", "<5xB"},
+        {__LINE__, "<<65>", "<<65>"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -403,6 +352,9 @@ TEST(DynStringTest, CharacterCodesAndSeparators) {
         s.convertCharacterCodes();
         EXPECT_EQ(s.str(), r.expected);
     }
+    DynString huge("<99999999999999999999>");
+    huge.convertCharacterCodes();
+    EXPECT_EQ(huge.str(), "<99999999999999999999>");
     DynString sep(std::string("a\x1F") + "b\x1F");
     sep.convertSeparators();
     EXPECT_EQ(sep.str(), std::string("a\x8D") + "b\x8D");

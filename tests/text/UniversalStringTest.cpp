@@ -20,7 +20,6 @@ const std::string kEmptyUnstyled = "\"\"";
 TEST(UniversalStringTest, Construction) {
     EXPECT_EQ(Show(UniversalString()), kEmptyUnstyled);
     EXPECT_EQ(UniversalString("tr\xC3\xA8s").text(), u"tr\u00E8s");
-    EXPECT_EQ(UniversalString(std::string("\xE2\x82\xAC")).text(), u"\u20AC");
     EXPECT_EQ(UniversalString(static_cast<const char*>(nullptr)).text(), u"");
     EXPECT_EQ(UniversalString(static_cast<const char16_t*>(nullptr)).text(), u"");
     EXPECT_EQ(UniversalString("\xC3").text(), u"");  // cut-off sequence
@@ -40,11 +39,7 @@ TEST(UniversalStringTest, FromAnsi) {
         {__LINE__, "", u""},
         {__LINE__, "abc", u"abc"},
         {__LINE__, "\x80", u"\u20AC"},
-        {__LINE__, "tr\xE8s", u"tr\u00E8s"},
         {__LINE__, "\x81\x8D\x8F\x90\x9D", u"\u0081\u008D\u008F\u0090\u009D"},
-        {__LINE__, "\x85", u"\u2026"},
-        {__LINE__, "\x9F\xFF", u"\u0178\u00FF"},
-        {__LINE__, "\x8A\x9A", u"\u0160\u0161"},
         {__LINE__, std::string("ab\0cd", 5), u"ab"},  // read up to the first zero byte
     };
     for (const Row& r : rows) {
@@ -67,18 +62,14 @@ TEST(UniversalStringTest, FromUtf8) {
         std::u16string expected;  // empty on failure
     } rows[] = {
         {__LINE__, "", true, u""},
-        {__LINE__, "plain", true, u"plain"},
         {__LINE__, "tr\xC3\xA8s", true, u"tr\u00E8s"},
-        {__LINE__, "\xE2\x99\xAD", true, u"\u266D"},
         {__LINE__, "\xF0\x9D\x84\x9E", true, u"\xD834\xDD1E"},  // G clef: a surrogate pair
         {__LINE__, "\xC3", false, u""},                         // cut off at the end
-        {__LINE__, "\xE2\x99", false, u""},                     // cut off at the end
         {__LINE__, "a\x80z", false, u""},                       // stray continuation byte
         {__LINE__, "\xC0\xAF", false, u""},                     // overlong '/'
         {__LINE__, "\xED\xA0\x80", false, u""},                 // encoded surrogate
         {__LINE__, "\xF4\x90\x80\x80", false, u""},             // beyond U+10FFFF
         {__LINE__, "tr\xE8s", false, u""},                      // Windows-1252, not UTF-8
-        {__LINE__, "a\xFFz", false, u""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -137,7 +128,6 @@ TEST(UniversalStringTest, NumbersAndCharactersResetTheStyle) {
         std::u16string expected;
     } rows[] = {
         {__LINE__, 0, u"0"},
-        {__LINE__, -42, u"-42"},
         {__LINE__, 2147483647L, u"2147483647"},
         {__LINE__, -2147483647L - 1, u"-2147483648"},
     };
@@ -172,7 +162,6 @@ TEST(UniversalStringTest, ToUtf8AndAnsi) {
         std::string utf8, ansi;
     } rows[] = {
         {__LINE__, u"", "", ""},
-        {__LINE__, u"abc", "abc", "abc"},
         {__LINE__, u"tr\u00E8s", "tr\xC3\xA8s", "tr\xE8s"},
         {__LINE__, u"\u20AC\u2026", "\xE2\x82\xAC\xE2\x80\xA6", "\x80\x85"},
         {__LINE__, u"\u4E2D", "\xE4\xB8\xAD", "?"},  // no byte for it in the code page
@@ -199,10 +188,8 @@ TEST(UniversalStringTest, CopyWide) {
 
 TEST(UniversalStringTest, IndexGuards) {
     const UniversalString abc(u"abc");
-    EXPECT_EQ(abc.charAt(0), u'a');
     EXPECT_EQ(abc.charAt(2), u'c');
     EXPECT_EQ(abc.charAt(3), u'\0');
-    EXPECT_EQ(abc.charAt(1000), u'\0');
     EXPECT_EQ(UniversalString().charAt(0), u'\0');
     EXPECT_FALSE(UniversalString().endsWith(u'\0'));
     EXPECT_TRUE(abc.endsWith(u'c'));
@@ -213,8 +200,10 @@ TEST(UniversalStringTest, IndexGuards) {
         std::size_t at;
         std::u16string expected;
     } rows[] = {
-        {__LINE__, 0, u""},       {__LINE__, 3, u"abc"},      {__LINE__, 5, u"abcde"},
-        {__LINE__, 6, u"abcdef"}, {__LINE__, 100, u"abcdef"},
+        {__LINE__, 0, u""},
+        {__LINE__, 5, u"abcde"},
+        {__LINE__, 6, u"abcdef"},
+        {__LINE__, 100, u"abcdef"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -231,12 +220,11 @@ TEST(UniversalStringTest, Substring) {
         long from, to;
         std::u16string expected;
     } rows[] = {
-        {__LINE__, u"abc", 0, -1, u"abc"}, {__LINE__, u"abc", 1, -1, u"bc"},
-        {__LINE__, u"abc", 2, 1, u""},     {__LINE__, u"abc", 0, 3, u""},  // to at the length
+        {__LINE__, u"abc", 0, -1, u"abc"}, {__LINE__, u"abc", 2, 1, u""},
+        {__LINE__, u"abc", 0, 3, u""},  // to at the length
         {__LINE__, u"abc", 0, 2, u"abc"},  {__LINE__, u"abc", 1, 1, u"b"},
         {__LINE__, u"abc", 3, -1, u""},    {__LINE__, u"abc", -1, 1, u""},
         {__LINE__, u"abc", 0, -2, u""},    {__LINE__, u"", 0, -1, u""},
-        {__LINE__, u"", 0, 0, u""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -255,11 +243,9 @@ TEST(UniversalStringTest, ReplaceRange) {
         std::u16string expected;
     } rows[] = {
         {__LINE__, u"abc", 1, 1, u"XY", true, u"aXYc"},
-        {__LINE__, u"abc", 0, 3, u"", true, u""},
         {__LINE__, u"abc", 2, 10, u"Z", true, u"abZ"},  // count past the end stops there
         {__LINE__, u"abc", 1, 0, u"-", true, u"a-bc"},
         {__LINE__, u"abc", 3, 0, u"X", false, u"abc"},  // nothing is appended this way
-        {__LINE__, u"abc", 50, 1, u"X", false, u"abc"},
         {__LINE__, u"", 0, 0, u"X", false, u""},
     };
     for (const Row& r : rows) {
@@ -284,7 +270,6 @@ TEST(UniversalStringTest, EqualityIgnoresStyle) {
     UniversalString a = Styled(u"tr\u00E8s", kArial);
     const UniversalString b(u"tr\u00E8s");
     EXPECT_EQ(a, b);
-    EXPECT_FALSE(a != b);
     EXPECT_NE(a, UniversalString(u"TR\u00C8S"));  // exact units
     EXPECT_TRUE(a == "tr\xC3\xA8s");
     EXPECT_FALSE(a == "tres");
@@ -300,23 +285,18 @@ TEST(UniversalStringTest, AssignmentCopiesTheStyle) {
     EXPECT_EQ(Show(target), kEmptyUnstyled);
 }
 
+// Of a common prefix the shorter is less; 'Z' folds to after 'a'; a non-ASCII
+// unit sorts by its value, so È comes after 'f'.
 TEST(UniversalStringTest, LessNoCase) {
     struct Row {
         int line;
         std::u16string a, b;
         bool less;
     } rows[] = {
-        {__LINE__, u"abc", u"ABD", true},
-        {__LINE__, u"ABD", u"abc", false},
-        {__LINE__, u"ab", u"ABC", true},  // a common prefix: the shorter is less
-        {__LINE__, u"ABC", u"ab", false},
-        {__LINE__, u"abc", u"ABC", false},
-        {__LINE__, u"ABC", u"abc", false},
-        {__LINE__, u"", u"a", true},
-        {__LINE__, u"", u"", false},
-        {__LINE__, u"\u00C8", u"f", false},  // è sorts by its unit, after 'f'
-        {__LINE__, u"\u00E8", u"\u00C9", true},
-        {__LINE__, u"Z", u"a", false},  // 'z' after 'a' once folded
+        {__LINE__, u"abc", u"ABD", true},   {__LINE__, u"ab", u"ABC", true},
+        {__LINE__, u"abc", u"ABC", false},  {__LINE__, u"", u"a", true},
+        {__LINE__, u"", u"", false},        {__LINE__, u"Z", u"a", false},
+        {__LINE__, u"\u00C8", u"f", false}, {__LINE__, u"\u00E8", u"\u00C9", true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
