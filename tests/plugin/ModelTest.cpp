@@ -26,6 +26,33 @@ TEST_F(ShellTest, TheModelsAnswersToTheShell) {
     EXPECT_EQ(1u, shell.Invoke(1, 2, 3, 4));
 }
 
+// A model that supplies only what the interface leaves abstract: what it
+// answers elsewhere are the interface's own defaults.
+class BareModel : public ModelInterface {
+  public:
+    std::uint32_t Version(std::uint32_t) override { return 7; }
+    std::uint32_t Init(std::uint32_t, std::uint32_t) override { return 7; }
+    std::uint32_t Invoke(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {
+        return 7;
+    }
+    void Terminate(std::uint32_t) override {}
+    std::uint32_t GetMenuStatus(std::int16_t) override { return 7; }
+    void Attach(tavrel::platform::ModuleHandle) override {}
+    tavrel::platform::ModuleHandle ModuleHandle() const override { return nullptr; }
+    std::uint32_t HostValue() const override { return 7; }
+};
+
+TEST_F(ShellTest, TheInterfacesDefaultAnswers) {
+    BareModel bare;
+    ModelInterface& model = bare;
+    EXPECT_EQ(0u, model.Reserved(1, 2, 3));
+    EXPECT_EQ(0u, model.Enumerate(1, 2, 3));
+    EXPECT_EQ(nullptr, model.FindEntry("lexo-messages", "undo-item", nullptr));
+    UniversalString out("previous");
+    EXPECT_EQ(&out, &model.GetString(out, "lexo-messages", "undo-item", nullptr));
+    EXPECT_TRUE(out.empty());
+}
+
 TEST_F(ShellTest, BeforeAttachThereIsNoModuleAndNoString) {
     Model model;
     EXPECT_EQ(nullptr, model.ModuleHandle());

@@ -134,6 +134,42 @@ TEST_F(ResourceStringsTest, ADocumentsDefaultLanguageFilesAndReadsTheStringsWith
     EXPECT_EQ("de", DefaultLanguage());
 }
 
+// The language a string without one is filed under is the default in force
+// when it is read: a later document without its own default keeps the one an
+// earlier document named. A language the entry holds, even with no text,
+// answers for itself and does not fall back.
+TEST_F(ResourceStringsTest, TheDefaultLanguageInForceWhenReadFilesTheString) {
+    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries default-language="it">
+  <dictionary name="d"><entry key="a"><string content="primo"/></entry></dictionary>
+</dictionaries>)"));
+    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
+  <dictionary name="d">
+    <entry key="b"><string content="secondo"/></entry>
+    <entry key="c">
+      <string language="fr"/>
+      <string content="terzo"/>
+    </entry>
+  </dictionary>
+</dictionaries>)"));
+    struct Row {
+        int line;
+        const char* key;
+        const char* language;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {__LINE__, "a", nullptr, "primo"}, {__LINE__, "b", nullptr, "secondo"},
+        {__LINE__, "b", "it", "secondo"},  {__LINE__, "b", "en", "secondo"},
+        {__LINE__, "c", "de", "terzo"},    {__LINE__, "c", "fr", ""},
+    };
+    EXPECT_EQ("it", DefaultLanguage());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(row.expected, strings_.GetString("d", row.key, row.language));
+    }
+    EXPECT_EQ(nullptr, strings_.FindDictionary("d")->FindEntry("b")->FindContent("en"));
+}
+
 TEST_F(ResourceStringsTest, SeveralLoadsMerge) {
     ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
   <dictionary name="d"><entry key="x"><string content="one"/></entry></dictionary>
