@@ -116,7 +116,7 @@ char SimplifyByte(const std::string& s, std::size_t i) {
         out = '.';
     }
     if (out == '.') {
-        return (i != 0 && AsciiDigit(s[i - 1])) ? '.' : ' ';
+        return (i == 0 || AsciiDigit(s[i - 1])) ? '.' : ' ';
     }
     if (out == '-' || (AsciiPunct(out) && out != '#' && out != '$')) {
         return ' ';
@@ -358,7 +358,8 @@ void DynString::simplify() {
             out += c;
         }
     }
-    *this = out;
+    // A change in place, not an assignment: the extra field stays.
+    adopt(out);
 }
 
 std::uint32_t DynString::ReplaceAll(const char* pattern, const char* replacement,

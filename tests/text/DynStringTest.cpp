@@ -41,6 +41,30 @@ TEST(DynStringTest, ExtraFieldFollowsCopiesNotText) {
     EXPECT_EQ(a.extra(), 0);
 }
 
+// Changes made in place are not assignments from text: the field stays.
+TEST(DynStringTest, ExtraFieldSurvivesChangesInPlace) {
+    struct Row {
+        int line;
+        void (*change)(DynString&);
+        Text expected;
+    } rows[] = {
+        {__LINE__, [](DynString& s) { s.simplify(); }, "abc1"},
+        {__LINE__, [](DynString& s) { s.ReplaceAll("b", "x", REPLACE_WRITE); }, "AxC 1"},
+        {__LINE__, [](DynString& s) { s.convertCharacterCodes(); }, "AbC 1"},
+        {__LINE__, [](DynString& s) { s += "!"; }, "AbC 1!"},
+        {__LINE__, [](DynString& s) { s.appendInt(2); }, "AbC 12"},
+        {__LINE__, [](DynString& s) { s.convertSeparators(); }, "AbC 1"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        DynString s("AbC 1");
+        s.setExtra(5);
+        r.change(s);
+        EXPECT_EQ(std::make_pair(s.str(), s.extra()),
+                  std::make_pair(std::string(r.expected), std::uint16_t{5}));
+    }
+}
+
 TEST(DynStringTest, AssignAndAppend) {
     DynString s;
     s = "ab";
@@ -161,11 +185,20 @@ TEST(DynStringTest, Matches) {
         Text subject, pattern;
         bool expected;
     } rows[] = {
-        {__LINE__, "Button", "button", true}, {__LINE__, "Button", "butto", false},
-        {__LINE__, "Button", "But*", true},   {__LINE__, "Bu", "But*", false},
-        {__LINE__, "Tempo", "%MPO", true},    {__LINE__, "Tempo", "*mpx", false},
-        {__LINE__, "mpo", "*mpo", false},     {__LINE__, "Tem*", "Tempo", true},
-        {__LINE__, "abc", "*", false},        {__LINE__, "", "", false},
+        {__LINE__, "Button", "button", true},
+        {__LINE__, "Button", "butto", false},
+        {__LINE__, "Button", "But*", true},
+        {__LINE__, "Bu", "But*", false},
+        {__LINE__, "Tempo", "%MPO", true},
+        {__LINE__, "Tempo", "*mpx", false},
+        {__LINE__, "mpo", "*mpo", false},
+        {__LINE__, "Tem*", "Tempo", true},
+        {__LINE__, "abc", "*", false},
+        {__LINE__, "", "", false},
+        // Wildcards at both ends: offset 1, compare end at the pattern's
+        // last index, so subject[1..3] meets pattern[1..3].
+        {__LINE__, "Tempo", "*EMP*", true},
+        {__LINE__, "Tempo", "*mpo*", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
