@@ -45,7 +45,7 @@ const char kReplaceSummary[] =
     "        notavo-sim replace --search Allegro --replace Presto score.json\n"
     "        notavo-sim replace --in lyrics --search morn-ing --replace morn-ing \\\n"
     "            --replace-style=+italic --dry-run score.json\n"
-    "        notavo-sim replace --search-style=font=Maestro,size=24 --replace-style size=20 \\\n"
+    "        notavo-sim replace --search-style=font=Notaglyph,size=24 --replace-style size=20 \\\n"
     "            --in text-expressions --all-documents a.json b.json --output out\n"
     "        notavo-sim replace --search Vln --replace Vla --match-case --whole-words \\\n"
     "            --in staff-names --current 2 a.json b.json\n"

@@ -27,7 +27,7 @@ std::string EveryKindScoreJson() {
     return R"({
   "format": "notavo-score",
   "version": 1,
-  "fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Maestro", "arg": 0}},
+  "fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Notaglyph", "arg": 0}},
   "pages": 1,
   "texts": {
     "txbl": {"1": "Violin Allegro", "2": "Style Allegro", "3": "Group Allegro",

@@ -152,7 +152,7 @@ TEST_F(ReplaceCommandTest, ArticulationsByStyleOnlyAndByCharacter) {
     };
     const Row rows[] = {
         {__LINE__,
-         {"--replace-style", "+bold", "--in", "articulations", "--search-style=font=Maestro"},
+         {"--replace-style", "+bold", "--in", "articulations", "--search-style=font=Notaglyph"},
          "slot 1 \"A\" (65) font 3, size 24, bits 1"},
         {__LINE__,
          {"--search", "B", "--replace", "<62>", "--in", "articulations"},

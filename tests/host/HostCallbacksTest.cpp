@@ -72,8 +72,8 @@ TEST_F(CallbackBindingTest, EachCallSendsItsArgumentsAndTheVersionLastOrFailsWhe
          "HX_AlertMessage_UTF16", 64, 0, 0, &dummyWindow, u"Fertig \u00e9.", 1, 0},
         {__LINE__, [] { return long(host::OpenHelpItem("9967")); }, "HX_OpenHelpItem", 0, 0, 0,
          nullptr, u"9967", 1, 0},
-        {__LINE__, [] { return long(host::FontNameToNum("Maestro")); }, "HX_FontNameToNum", 0, 0, 0,
-         nullptr, u"Maestro", 12, 0xFFFF},
+        {__LINE__, [] { return long(host::FontNameToNum("Notaglyph")); }, "HX_FontNameToNum", 0, 0, 0,
+         nullptr, u"Notaglyph", 12, 0xFFFF},
         {__LINE__, [] { return long(host::StartEdit(u"Lexora")); }, "HX_StartNotavoEdit_UTF16", 0,
          0, 0, nullptr, u"Lexora", 7, 0},
         // Record calls go through unchanged (the fake holds no records).

@@ -175,7 +175,7 @@ struct FontRow {
 
 TEST_F(TypedRecordsTest, FontFieldsAreReadWithinTheRecord) {
     const std::vector<FontRow> rows = {
-        {__LINE__, "Maestro", 0x1234, u"Maestro"},
+        {__LINE__, "Notaglyph", 0x1234, u"Notaglyph"},
         {__LINE__, "", 0, u""},
         {__LINE__, "Caf\xE9 Sans", 7, u"Caf\u00e9 Sans"},
         // A name that fills its 36 bytes has no terminator: read 36, no more.

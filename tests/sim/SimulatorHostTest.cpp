@@ -129,10 +129,10 @@ TEST(SimulatorHostTest, FontNameToNumAnswersFromTheCurrentDocument) {
     Simulator host;
     Document first;
     first.PutRecord(0x534F464E, MakeKey(0), FontRecord(4096, "Times New Roman"));
-    first.PutRecord(0x534F464E, MakeKey(3), FontRecord(0, "Maestro"));
+    first.PutRecord(0x534F464E, MakeKey(3), FontRecord(0, "Notaglyph"));
     first.PutRecord(0x534F464E, MakeKey(4), FontRecord(0, "caf\xE9"));
     Document second;
-    second.PutRecord(0x534F464E, MakeKey(7), FontRecord(0, "Maestro"));
+    second.PutRecord(0x534F464E, MakeKey(7), FontRecord(0, "Notaglyph"));
     host.Open(std::move(first));
     host.Open(std::move(second));
     struct Row {
@@ -141,7 +141,7 @@ TEST(SimulatorHostTest, FontNameToNumAnswersFromTheCurrentDocument) {
         std::uint16_t number;
     };
     const Row rows[] = {
-        {__LINE__, "Maestro", 3}, {__LINE__, "TIMES NEW ROMAN", 0}, {__LINE__, "Times", 0xFFFF},
+        {__LINE__, "Notaglyph", 3}, {__LINE__, "TIMES NEW ROMAN", 0}, {__LINE__, "Times", 0xFFFF},
         {__LINE__, "caf\xE9", 4}, {__LINE__, "CAF\xC9", 0xFFFF},  // only ASCII letters compare
                                                                   // without case
         {__LINE__, "", 0xFFFF},
@@ -155,8 +155,8 @@ TEST(SimulatorHostTest, FontNameToNumAnswersFromTheCurrentDocument) {
     const char* none = nullptr;
     EXPECT_EQ(host.FontNameToNum(&none, kVersion), 0xFFFF);
     host.SetCurrentKorvidDocument(2, kVersion);
-    const char* maestro = "Maestro";
-    EXPECT_EQ(host.FontNameToNum(&maestro, kVersion), 7);
+    const char* notaglyph = "Notaglyph";
+    EXPECT_EQ(host.FontNameToNum(&notaglyph, kVersion), 7);
 }
 
 TEST(SimulatorHostTest, JournalRecordsEditsWithTheirDocumentsAndUnbalancedEnds) {
