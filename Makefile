@@ -32,8 +32,11 @@ test-windows: win32 win64
 	scripts/check-exports.sh $(BUILD)/win32/bin/lexora.dll i386
 	scripts/check-exports.sh $(BUILD)/win64/bin/lexora.dll x86-64
 
-test-wine: win64
+# Both test hosts: the 64-bit twin and the product itself, the 32-bit DLL
+# under 32-bit Wine. Each run prints its own summary line.
+test-wine: win32 win64
 	scripts/run-wine-tests.sh $(BUILD)/win64/bin
+	scripts/run-wine-tests.sh $(BUILD)/win32/bin
 
 fuzz-smoke: deps
 	@if [ -x scripts/fuzz-smoke.sh ]; then scripts/fuzz-smoke.sh $(BUILD)/fuzz; fi

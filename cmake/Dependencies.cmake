@@ -28,8 +28,9 @@ if(LEXORA_WINDOWS)
   target_include_directories(nlohmann_json SYSTEM INTERFACE ${LEXORA_DEPS_DIR}/include)
   add_library(nlohmann_json::nlohmann_json ALIAS nlohmann_json)
 
-  # GoogleTest from Debian's source copy, for the tests that run under Wine.
-  if(EXISTS /usr/src/googletest/CMakeLists.txt AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  # GoogleTest from Debian's source copy, for the tests that run under Wine
+  # (both the 32-bit and the 64-bit test host).
+  if(EXISTS /usr/src/googletest/CMakeLists.txt)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -17,7 +17,7 @@ namespace tavrel {
 namespace {
 
 class HostBindingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         sim::Simulator::Instance().Reset();
         host::ResetBindingForTesting();
@@ -30,8 +30,8 @@ protected:
 
 TEST_F(HostBindingTest, TheTestHostIsTheModuleTheBindingLooksFor) {
     EXPECT_EQ(GetModuleHandleA(nullptr), GetModuleHandleA(host::kHostModuleName));
-    EXPECT_NE(nullptr, reinterpret_cast<void*>(
-                           GetProcAddress(GetModuleHandleA(nullptr), "HX_LoadEData")));
+    EXPECT_NE(nullptr,
+              reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(nullptr), "HX_LoadEData")));
 }
 
 TEST_F(HostBindingTest, ATextRecordLoadsThroughTheExportedCallbacks) {
