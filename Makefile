@@ -4,8 +4,10 @@
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
+VERSION := $(shell sed -n 's/^\#define LEXORA_VERSION_TEXT "\(.*\)"$$/\1/p' resources/resource.h)
+ZIP := $(BUILD)/dist/lexora-$(VERSION)-win32.zip
 
-.PHONY: all deps demo test native asan win32 win64 test-native test-asan test-windows test-wine fuzz-smoke bench clean
+.PHONY: all deps demo test native asan win32 win64 test-native test-asan test-windows test-wine test-dist dist fuzz-smoke bench format clean
 
 all: native
 
@@ -38,6 +40,13 @@ test-wine: win32 win64
 	scripts/run-wine-tests.sh $(BUILD)/win64/bin
 	scripts/run-wine-tests.sh $(BUILD)/win32/bin
 
+# The release a user downloads: build/dist/lexora-VERSION-win32.zip.
+dist: win32
+	@scripts/make-dist.sh $(BUILD)/win32 $(BUILD)/dist
+
+test-dist: dist
+	scripts/check-dist.sh $(ZIP)
+
 fuzz-smoke: deps
 	@if [ -x scripts/fuzz-smoke.sh ]; then scripts/fuzz-smoke.sh $(BUILD)/fuzz; fi
 
@@ -45,7 +54,11 @@ bench: deps $(BUILD)/bench/build.ninja
 	cmake --build $(BUILD)/bench -j $(JOBS)
 	@for b in $(BUILD)/bench/bench/*_bench; do echo "== $$b"; $$b; done
 
-test: test-windows test-wine test-asan fuzz-smoke test-native
+test: test-windows test-dist test-wine test-asan fuzz-smoke test-native
+
+# Formats every C++ file of the repository with the committed .clang-format.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)
