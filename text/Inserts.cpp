@@ -147,56 +147,124 @@ void ConvertCharacterCodes(UniversalString& s) {
     }
 }
 
-void NormalizeLegacyEffects(UniversalString& s) {
+namespace {
+
+// Follows one index of the original text while converted groups shorten
+// the text before it.
+class IndexTracker {
+  public:
+    explicit IndexTracker(std::int64_t index) : index_(index), moved_(index) {}
+
+    // The original range [from, to) became `length` units. Groups come in
+    // text order, so once one begins at or after the index none matters.
+    void Converted(std::size_t from, std::size_t to, std::size_t length) {
+        const auto start = static_cast<std::int64_t>(from);
+        if (settled_ || index_ <= start) {
+            settled_ = true;
+            return;
+        }
+        if (index_ < static_cast<std::int64_t>(to)) {
+            moved_ = start + shift_;  // inside the group: onto its new command
+            settled_ = true;
+            return;
+        }
+        shift_ += static_cast<std::int64_t>(length) - static_cast<std::int64_t>(to - from);
+        moved_ = index_ + shift_;
+    }
+
+    std::int64_t Moved() const { return moved_; }
+
+  private:
+    std::int64_t index_;
+    std::int64_t moved_;
+    std::int64_t shift_ = 0;
+    bool settled_ = false;
+};
+
+// What the text at i does to a group of legacy effect commands.
+struct GroupStep {
+    enum Kind { kOpen, kAddBit, kEnd } kind;
+    unsigned bit;
+    std::size_t length;  // what the walk skips when the group goes on
+};
+
+GroupStep ReadGroupStep(const std::u16string& t, std::size_t i, bool open) {
+    if (!IsCommand(t, i, u'e', u'f')) {
+        return {GroupStep::kEnd, 0, 1};
+    }
+    if (t[i + 5] == u'p' && t[i + 6] == u'l') {
+        return {GroupStep::kOpen, 0, kLegacyPlainLength};
+    }
+    const LegacyEffect* effect = FindLegacyEffect(t[i + 5], t[i + 6]);
+    if (!open || effect == nullptr) {
+        // Outside a group a legacy command is left alone; an unknown one
+        // ends the group.
+        return {GroupStep::kEnd, 0, 1};
+    }
+    return {GroupStep::kAddBit, effect->bit, effect->length};
+}
+
+void Normalize(UniversalString& s, std::int32_t* index) {
     // Built into a new text: a converted group only shortens what lies behind
     // the walk, so the walk's bound on the original text is the same test
     // as on the changing one, and each character is copied once.
     const std::u16string& t = s.text();
     const std::size_t n = t.size();
     std::u16string out;
-    bool open = false, ended = false, converted = false;
-    std::size_t groupStart = 0;
+    IndexTracker tracker(index != nullptr ? *index : -1);
+    bool open = false, converted = false;
+    std::size_t groupStart = 0, groupOrigin = 0;
     unsigned bits = 0;
     std::size_t i = 0;
-    while (i + 6 < n) {
-        if (IsCommand(t, i, u'n', u'f')) {
-            break;
-        }
-        std::size_t step = 1;
-        if (IsCommand(t, i, u'e', u'f')) {
-            const LegacyEffect* effect = FindLegacyEffect(t[i + 5], t[i + 6]);
-            if (t[i + 5] == u'p' && t[i + 6] == u'l') {
-                open = true;
-                ended = false;
-                groupStart = out.size();
-                bits = 0;
-                step = kLegacyPlainLength;
-            } else if (!open) {
-                // a legacy command outside a group is left alone
-            } else if (effect != nullptr) {
-                bits |= effect->bit;
-                step = effect->length;
-            } else {
-                ended = true;
-            }
-        } else {
-            ended = true;
-        }
-        if (open && ended) {
+    while (i + 6 < n && !IsCommand(t, i, u'n', u'f')) {
+        const GroupStep step = ReadGroupStep(t, i, open);
+        if (step.kind == GroupStep::kOpen) {
+            open = true;
+            groupStart = out.size();
+            groupOrigin = i;
+            bits = 0;
+        } else if (step.kind == GroupStep::kAddBit) {
+            bits |= step.bit;
+        } else if (open) {
             out.resize(groupStart);
-            out += EffectsCommand(bits);
-            open = ended = false;
+            const std::u16string command = EffectsCommand(bits);
+            out += command;
+            tracker.Converted(groupOrigin, i, command.size());
+            open = false;
             converted = true;
             continue;  // the character that ended the group is examined again
         }
-        step = std::min(step, n - i);
-        out.append(t, i, step);
-        i += step;
+        const std::size_t length = std::min(step.length, n - i);
+        out.append(t, i, length);
+        i += length;
     }
     if (converted) {
         out.append(t, i, std::u16string::npos);
         s.setText(std::move(out));
+        if (index != nullptr) {
+            *index = static_cast<std::int32_t>(tracker.Moved());
+        }
     }
+}
+
+}  // namespace
+
+void NormalizeLegacyEffects(UniversalString& s) {
+    Normalize(s, nullptr);
+}
+
+void NormalizeLegacyEffects(UniversalString& s, std::int32_t& index) {
+    Normalize(s, &index);
+}
+
+bool IsLegacyEffectStart(const std::u16string& text, std::size_t i) {
+    return i + 3 < text.size() && IsCommand(text, i, u'e', u'f');
+}
+
+bool HoldsPlaceholder(const std::u16string& text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) {
+        return c == u'\u0001' || (c >= u'\u0014' && c <= u'\u001E');
+    });
 }
 
 bool IsInformationInsertStart(const std::u16string& text, std::size_t i) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "text/UniversalString.h"
@@ -26,6 +27,19 @@ void ConvertCharacterCodes(UniversalString& s);
 // Groups of legacy effect commands that open with the plain command become
 // one "^nfx(bits)" command. The walk ends at the first "^nf".
 void NormalizeLegacyEffects(UniversalString& s);
+// The same, keeping index on the character it named: a group converted
+// before it moves it by the change in length, one around it moves it to the
+// start of the new command.
+void NormalizeLegacyEffects(UniversalString& s, std::int32_t& index);
+
+// True when text[i] begins an effect command in the old form: a caret, "ef"
+// and at least one more character. It runs through the next ')' (or to the
+// end of the text), is invisible to a reader and is never searched inside.
+bool IsLegacyEffectStart(const std::u16string& text, std::size_t i);
+
+// True when text holds a placeholder unit (U+0001, U+0014 to U+001E), which
+// stands for an insert only while a text is being searched.
+bool HoldsPlaceholder(const std::u16string& text);
 
 // True when text[i] is a caret followed by one of the letter groups of an
 // information insert (con, da, fd, fi, pa, pe, ti, to, va). The insert runs

@@ -1,6 +1,7 @@
 // The walk that finds an occurrence among a styled text's characters. Style
 // commands lie between runs and are never visited; an information insert is
-// stepped over whole, so it neither matches nor breaks a match.
+// stepped over whole, so it neither matches nor breaks a match; a legacy
+// effect command is visited but never matched, so it breaks one.
 #include "text/StyledMatch.h"
 
 #include "text/Inserts.h"
@@ -18,6 +19,7 @@ struct Walk {
     Occurrence occ;
     std::size_t matched = 0;
     bool inInsert = false;
+    std::int32_t legacyEnd = -1;  // last index of the legacy command last met
 
     bool Rejected() const {
         if ((options & WHOLE_WORDS) == 0) {
@@ -27,16 +29,30 @@ struct Walk {
                !IsBoundary(text[static_cast<std::size_t>(occ.next)]);
     }
 
+    // True while i lies in a legacy effect command, from its caret through
+    // its ')'.
+    bool InLegacyCommand(std::int32_t i) {
+        if (i > legacyEnd && IsLegacyEffectStart(text, static_cast<std::size_t>(i))) {
+            const std::size_t close = text.find(u')', static_cast<std::size_t>(i));
+            legacyEnd = close == std::u16string::npos ? static_cast<std::int32_t>(text.size())
+                                                      : static_cast<std::int32_t>(close);
+        }
+        return i <= legacyEnd;
+    }
+
     // One character of run r; true when the occurrence is complete.
     bool Visit(std::int32_t r, std::int32_t i, std::int32_t runEnd) {
         const char16_t c = text[static_cast<std::size_t>(i)];
-        if (inInsert || (c == u'^' && i < runEnd - 3 &&
+        if (inInsert || (!InLegacyCommand(i) && c == u'^' && i < runEnd - 3 &&
                          IsInformationInsertStart(text, static_cast<std::size_t>(i)))) {
             inInsert = !(inInsert && c == u')');
             occ.inserts.push_back({i, static_cast<std::int32_t>(matched)});
             return false;
         }
-        if (i >= position && matched < search.size() && CharsEqual(c, search[matched], options)) {
+        // A legacy command left unconverted is invisible: none of its
+        // characters is compared, and each ends a partial match.
+        if (i >= position && matched < search.size() && !InLegacyCommand(i) &&
+            CharsEqual(c, search[matched], options)) {
             if (matched == 0) {
                 occ.firstRun = r;
                 occ.firstPos = i;

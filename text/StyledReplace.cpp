@@ -95,18 +95,24 @@ std::vector<StyleRun> BuildRuns(const std::u16string& text) {
     return runs;
 }
 
-int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
-                      const UniversalString& replacement, std::int32_t& position,
-                      std::uint32_t options) {
-    if (position == -1) {
+namespace {
+
+// Nothing more to search, or an empty search text, which finds nothing
+// unless the replacement is empty too.
+bool NothingToFind(const UniversalString& search, const UniversalString& replacement,
+                   std::int32_t position) {
+    return position == -1 || (search.empty() && !replacement.empty());
+}
+
+// One step over a text whose legacy effect groups are converted already.
+int ReplaceNextNormalized(UniversalString& text, const UniversalString& search,
+                          const UniversalString& replacement, std::int32_t& position,
+                          std::uint32_t options) {
+    if (NothingToFind(search, replacement, position)) {
         return 0;
     }
-    const bool styleOnly = search.empty() && replacement.empty();
-    if (!styleOnly && search.empty()) {
-        return 0;  // an empty search text finds nothing
-    }
-    NormalizeLegacyEffects(text);
     std::u16string& t = text.text();
+    const bool styleOnly = search.empty() && replacement.empty();
     const std::vector<StyleRun> runs = BuildRuns(t);
     Occurrence occ = styleOnly ? FindRunOccurrence(t, runs, position)
                                : FindOccurrence(t, runs, search.text(), position, options);
@@ -132,17 +138,33 @@ int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
     return occ.found;
 }
 
+}  // namespace
+
+int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
+                      const UniversalString& replacement, std::int32_t& position,
+                      std::uint32_t options) {
+    if (NothingToFind(search, replacement, position)) {
+        return 0;
+    }
+    // A group converted before the position moves what the position names.
+    NormalizeLegacyEffects(text, position);
+    return ReplaceNextNormalized(text, search, replacement, position, options);
+}
+
 std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
                                   const UniversalString& replacement, std::uint32_t options) {
     UniversalString work(text);
     EncodeInserts(work);
+    // Converted once: a group that a replacement made convertible later on
+    // would change the style of text already replaced.
+    NormalizeLegacyEffects(work);
     std::int32_t position = 0;
     std::uint32_t count = 0;
     // Each call that finds something leaves less text after the position;
     // the check only guards the host against a fault of that reasoning.
     std::int64_t left = static_cast<std::int64_t>(work.length()) + 1;
     for (;;) {
-        const int result = ReplaceNextStyled(work, search, replacement, position, options);
+        const int result = ReplaceNextNormalized(work, search, replacement, position, options);
         if (result == 0) {
             break;
         }

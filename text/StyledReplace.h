@@ -22,13 +22,16 @@ std::vector<StyleRun> BuildRuns(const std::u16string& text);
 // -1 (found, rejected by the filter; text unchanged) or 0 (nothing more).
 // position moves past the occurrence; -1 means nothing more to search.
 // Both texts empty restyles whole runs, one per call. Information inserts
-// are never deleted by a replacement.
+// are never deleted by a replacement. Legacy effect groups are converted
+// first (a conversion before position moves position with its character);
+// a legacy command left unconverted is never searched inside or replaced.
 int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
                       const UniversalString& replacement, std::int32_t& position,
                       std::uint32_t options);
 
 // Replaces every occurrence in text and returns how many were replaced; text
-// is written only when that is above 0.
+// is written only when that is above 0. Legacy effect groups are converted
+// once, before the first occurrence is sought.
 std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
                                   const UniversalString& replacement, std::uint32_t options);
 

@@ -156,6 +156,40 @@ TEST(NormalizeLegacyEffectsTest, GroupsBecomeOneEffectsCommand) {
         NormalizeLegacyEffects);
 }
 
+TEST(NormalizeLegacyEffectsTest, AnIndexMovesWithTheText) {
+    const std::u16string tail = u"1234567";
+    const std::u16string bold = u"^efx(plain)^efx(bold)";  // 21 units, becomes 7
+    struct Row {
+        int line;
+        std::u16string text;
+        std::int32_t index;
+        std::u16string converted;
+        std::int32_t moved;
+    } rows[] = {
+        // Before, at the start of, inside and after a converted group.
+        {__LINE__, u"x" + bold + u"y" + tail, 0, u"x^nfx(1)y" + tail, 0},
+        {__LINE__, u"x" + bold + u"y" + tail, 1, u"x^nfx(1)y" + tail, 1},
+        {__LINE__, u"x" + bold + u"y" + tail, 5, u"x^nfx(1)y" + tail, 1},
+        {__LINE__, u"x" + bold + u"y" + tail, 22, u"x^nfx(1)y" + tail, 8},
+        {__LINE__, u"x" + bold + u"y" + tail, 30, u"x^nfx(1)y" + tail, 16},
+        // Two groups: each one before the index counts.
+        {__LINE__, u"x" + bold + u"y^efx(plain)^efx(italic)" + tail, 22, u"x^nfx(1)y^nfx(2)" + tail,
+         8},
+        {__LINE__, u"x" + bold + u"y^efx(plain)^efx(italic)" + tail, 46, u"x^nfx(1)y^nfx(2)" + tail,
+         16},
+        // Nothing converted: the index stays.
+        {__LINE__, u"^nfx(0)" + bold + tail, 30, u"^nfx(0)" + bold + tail, 30},
+        {__LINE__, u"ab" + bold, 20, u"ab" + bold, 20},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        UniversalString s(r.text);
+        std::int32_t index = r.index;
+        NormalizeLegacyEffects(s, index);
+        EXPECT_EQ(std::make_pair(s.text(), index), std::make_pair(r.converted, r.moved));
+    }
+}
+
 TEST(IsInformationInsertStartTest, CaretAndALetterGroup) {
     struct Row {
         int line;

@@ -279,6 +279,45 @@ TEST(ReplaceInStyledTextTest, LegacyEffectGroups) {
     });
 }
 
+TEST(ReplaceInStyledTextTest, UnconvertedLegacyCommandsAreNeverSearchedInside) {
+    Check({
+        // Letters inside a command that stays unconverted are not text.
+        {__LINE__, u"^nfx(3)B^efx(plain)^eff(italic)b.", u"a", u"aA",
+         u"^nfx(3)B^efx(plain)^eff(italic)b.", 0},
+        {__LINE__, u"^efx(plain)", u"a", u"b", u"^efx(plain)", 0},
+        {__LINE__, u"bb^efx(plain)^efx(outline)", u"A", u" cb", u"bb^efx(plain)^efx(outline)", 0},
+        {__LINE__, u"x^efx(bold)cat", u"bold)c", u"X", u"x^efx(bold)cat", 0},
+        // The visible text around it is found as before.
+        {__LINE__, u"^nfx(3)B^efx(plain)^eff(italic)b.", u"b", u"c",
+         u"^nfx(3)c^efx(plain)^eff(italic)c.", 2},
+        {__LINE__, u"x^efx(bold)cat", u"cat", u"dog", u"x^efx(bold)dog", 1},
+        {__LINE__, u"cat^efx(bold)cat", u"cat", u"dog", u"^nfx(0)dog^efx(bold)dog", 2},
+        // It ends a partial match like any character that does not match.
+        {__LINE__, u"ca^efx(bold)t", u"cat", u"dog", u"ca^efx(bold)t", 0},
+        {__LINE__, u"ca^efx(bold)tcat", u"cat", u"dog", u"ca^efx(bold)tdog", 1},
+        // Without its ')' it runs to the end of the text.
+        {__LINE__, u"cat ^efx(bold cat", u"cat", u"dog", u"^nfx(0)dog ^efx(bold cat", 1},
+        // In a run of its own it stays in front of the commands replaced
+        // with the occurrence.
+        {__LINE__, u"a^size(12)^efx(bold)^size(9)cat", u"cat", u"dog",
+         u"a^size(12)^efx(bold)^size(9)dog", 1},
+    });
+}
+
+TEST(ReplaceInStyledTextTest, GroupsConvertedAlongTheWayHideNoLaterOccurrence) {
+    Check({
+        // Each replacement lengthens the text after the group, which would
+        // make it convertible halfway through the text.
+        {__LINE__, u"^efx(plain)^efx(bold)cc", u"c", u"CCCCCCCC",
+         u"^efx(plain)^efx(bold)CCCCCCCCCCCCCCCC", 2, MATCH_CASE},
+        {__LINE__, u"B  ^efx(plain)^efx(absolute)^^.cc^dbflat()", u"c", u"AA",
+         u"B  ^efx(plain)^efx(absolute)^^.^nfx(1)AAAA^nfx(0)^dbflat()", 2, 0, kNone, Bold()},
+        // A group converted from the start keeps its bits for every occurrence.
+        {__LINE__, u"^efx(plain)^efx(bold)c c c and more", u"c", u"dd", u"^nfx(1)dd dd dd and more",
+         3},
+    });
+}
+
 using Step = std::tuple<int, std::int32_t, std::u16string>;  // result, position, text
 
 // Calls the single step on text from position: each call's result, the
@@ -331,9 +370,16 @@ TEST(ReplaceNextStyledTest, PositionResumesAtTheCharacterAfterTheOccurrence) {
                 {1, 27, u"ab^size(20)^nfx(1)cd^nfx(0)ef"},
                 {-1, -1, u"ab^size(20)^nfx(1)cd^nfx(0)ef"},
                 {0, -1, u"ab^size(20)^nfx(1)cd^nfx(0)ef"}});
-    // An unconverted legacy command is text to the search.
+    // An unconverted legacy command is never searched inside.
     CheckSteps(__LINE__, u"ab ^efx(plain)^efx(bold)", UniversalString(u"bold"),
-               UniversalString(u"X"), {{1, 20, u"ab ^efx(plain)^efx(X)"}});
+               UniversalString(u"X"), {{0, -1, u"ab ^efx(plain)^efx(bold)"}});
+    // A group that a later step converts moves the position with it.
+    CheckSteps(__LINE__, u"^efx(plain)^efx(bold)cc", UniversalString(u"c"),
+               UniversalString(u"CCCCCCCC"),
+               {{1, 29, u"^efx(plain)^efx(bold)CCCCCCCCc"},
+                {1, -1, u"^nfx(1)CCCCCCCCCCCCCCCC"},
+                {0, -1, u"^nfx(1)CCCCCCCCCCCCCCCC"}},
+               MATCH_CASE);
     // The search starts at the position; -1 means nothing more.
     CheckSteps(__LINE__, u"cat cat", cat, dog, {{1, -1, u"cat dog"}}, 0, 1);
     CheckSteps(__LINE__, u"cat", cat, dog, {{0, -1, u"cat"}}, 0, -1);
