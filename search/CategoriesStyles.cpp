@@ -11,6 +11,7 @@
 #include "host/TypedRecords.h"
 #include "search/RecordWalk.h"
 #include "search/SearchRequest.h"
+#include "text/Inserts.h"
 
 namespace tavrel::engine {
 
@@ -42,11 +43,18 @@ void ForEachTextRecord(RecordTag tag, Visit visit) {
     }
 }
 
-// Case always matters in repeat and ending texts; they are plain text.
+// Case always matters in repeat and ending texts. Their inserts are turned
+// into placeholders and back as in the styled texts, so letters inside an
+// insert are not text and a typed shorthand is written as its insert: the
+// host would show a placeholder as a stray control character.
 std::uint32_t ReplacePlain(const EngineContext& ctx, std::u16string& text) {
-    UniversalString s(std::move(text));
+    UniversalString s(text);
+    EncodeInserts(s);
     const std::uint32_t n = s.ReplaceAll(ctx.search, ctx.replace, SR_MATCH_CASE);
-    text = std::move(s.text());
+    if (n > 0) {
+        DecodeInserts(s);
+        text = std::move(s.text());
+    }
     return n;
 }
 
@@ -122,7 +130,10 @@ bool SearchArticulationSlot(const EngineContext& ctx, std::uint8_t* record,
     if (!ctx.searchEmpty) {
         UniversalString symbol;
         symbol.assignChar(static_cast<char16_t>(layout::ReadU32(record, slot.charAt) & 0xFFFF));
-        if (symbol.ReplaceAll(ctx.search, ctx.replace, SR_MATCH_CASE) == 0) {
+        // A symbol is one character of a font: a placeholder there would be
+        // a control character, not the insert the shorthand stands for.
+        if (symbol.ReplaceAll(ctx.search, ctx.replace, SR_MATCH_CASE) == 0 ||
+            HoldsPlaceholder(symbol.text())) {
             return false;
         }
         layout::WriteU32(record, slot.charAt, symbol.charAt(0));

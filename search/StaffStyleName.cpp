@@ -3,6 +3,7 @@
 
 #include "platform/CodePage.h"
 #include "search/SearchRequest.h"
+#include "text/Inserts.h"
 
 namespace tavrel {
 
@@ -52,7 +53,9 @@ std::uint32_t ReplaceInAnsiName(const std::string& oldName, const UniversalStrin
     }
     UniversalString name(std::move(wide));
     const std::uint32_t n = name.ReplaceAll(search, replace, SR_MATCH_CASE);
-    if (n == 0) {
+    // A name is shown as it is stored: a placeholder would be a control
+    // character, not the insert a typed shorthand stands for.
+    if (n == 0 || HoldsPlaceholder(name.text())) {
         return 0;
     }
     bool lossless = true;

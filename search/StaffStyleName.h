@@ -18,7 +18,8 @@ constexpr std::size_t kStaffStyleNameMax = 47;
 // character boundary to at most kStaffStyleNameMax bytes. Returns the number
 // replaced, or 0 (newName untouched) when nothing was found, the old name
 // does not decode, or the new one holds a character the code page cannot
-// store: writing '?' into the score would be a change nobody asked for.
+// store (writing '?' into the score would be a change nobody asked for) or
+// a placeholder unit.
 std::uint32_t ReplaceInAnsiName(const std::string& oldName, const UniversalString& search,
                                 const UniversalString& replace, std::string& newName);
 
