@@ -1,6 +1,7 @@
 // Fuzzes the styled-text code on arbitrary UTF-16 input: reading styles,
 // stripping and converting commands, building runs, and replacing with
-// search and replacement texts and options taken from the same input.
+// search and replacement texts and options taken from the same input; no
+// replacement may change a legacy effect command left in the text.
 //
 // Input layout (UTF-16 little-endian units): unit 0 holds option and style
 // flags, units 1 and 2 the lengths (mod 16) of the search and replacement
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/text/LegacyCommands.h"
 #include "text/Inserts.h"
 #include "text/Options.h"
 #include "text/StyleCommands.h"
@@ -144,6 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t count = tavrel::ReplaceInStyledText(host, search, replacement, options);
     if (count == 0) {
         Check(host.text() == text);
+    } else {
+        // Replacements never reach into a legacy effect command.
+        Check(tavrel::testing_support::KeepsInOrder(host.text(),
+                                                    tavrel::testing_support::LegacyCommands(text)));
     }
     ExerciseSteps(UniversalString(text), search, replacement, options);
     return 0;
