@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (fuzz preset, clang with ASan and UBSan) and
 # runs each for a short smoke pass on a scratch copy of its seed corpus, so
 # the committed seeds stay as they are. fuzz/<name>_fuzzer.cpp takes its
-# seeds from fuzz/corpus/<name>/. FUZZ_SMOKE_SECONDS sets the time per target.
+# seeds from fuzz/corpus/<name>/ and, when there is one, its dictionary of
+# tokens from fuzz/<name>.dict. FUZZ_SMOKE_SECONDS sets the time per target.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -32,8 +33,12 @@ for target in "${targets[@]}"; do
   if [ -d "$seeds" ]; then
     cp -R "$seeds/." "$work/"
   fi
+  options=(-max_total_time="$seconds" -print_final_stats=1)
+  if [ -f "fuzz/${target%_fuzzer}.dict" ]; then
+    options+=(-dict="fuzz/${target%_fuzzer}.dict")
+  fi
   echo "fuzz-smoke: $target for ${seconds}s"
-  "build/fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "$work" \
+  "build/fuzz/fuzz/$target" "${options[@]}" "$work" \
     > "$scratch/$target.log" 2>&1 || {
       tail -n 60 "$scratch/$target.log" >&2
       echo "fuzz-smoke: $target failed" >&2

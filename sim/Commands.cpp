@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <iostream>
+#include <new>
 
 #include "sim/Document.h"
 #include "sim/ScoreFile.h"
@@ -34,9 +35,26 @@ std::string HelpText(const std::vector<Command>& commands) {
     }
     text += std::string("  ") + kProgram + " help\n      Show this text.\n";
     text +=
-        "\nExit status: 0 when the command ran, 2 for a bad command line, a refused\n"
-        "request or a score file that does not load (the message says what to change).\n";
+        "\nExit status: 0 when the command ran (whatever it found); 1 when the run could\n"
+        "not finish (a changed score could not be written, memory ran out, Replace All\n"
+        "ended early; the message names each score not saved and the reason); 2 for a\n"
+        "bad command line, a refused request or a score file that does not load (the\n"
+        "message says what to change, and nothing is written).\n";
     return text;
+}
+
+int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& documents,
+               std::ostream& err) {
+    documents.assign(paths.size(), Document());
+    int status = 0;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        FileProblem problem;
+        if (!LoadScore(paths[i], documents[i], problem)) {
+            err << problem.message << "\n";
+            status = (problem.systemFault || status == kExitFailed) ? kExitFailed : kExitUsage;
+        }
+    }
+    return status;
 }
 
 int RunShow(const std::vector<std::string>& args) {
@@ -59,17 +77,9 @@ int RunShow(const std::vector<std::string>& args) {
     }
     // Every score is read before anything is printed, so a bad one among
     // several gives its message alone.
-    std::vector<Document> documents(paths.size());
-    bool allLoaded = true;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::string error;
-        if (!LoadScore(paths[i], documents[i], error)) {
-            std::cerr << error << "\n";
-            allLoaded = false;
-        }
-    }
-    if (!allLoaded) {
-        return kExitUsage;
+    std::vector<Document> documents;
+    if (const int status = LoadScores(paths, documents, std::cerr)) {
+        return status;
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::cout << (i > 0 ? "\n" : "") << FormatListing(paths[i], CollectTexts(documents[i]));
@@ -96,9 +106,12 @@ int RunCommandLine(const std::vector<Command>& commands, const std::vector<std::
         }
         try {
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const std::bad_alloc&) {
+            std::cerr << kProgram << " " << command.name << ": out of memory; stopped\n";
+            return kExitFailed;
         } catch (const std::exception& e) {
             std::cerr << kProgram << " " << command.name << ": " << e.what() << "\n";
-            return 1;
+            return kExitFailed;
         }
     }
     std::cerr << kProgram << ": unknown command \"" << args[0] << "\" (try " << kProgram

@@ -3,8 +3,11 @@
 // prints to standard output and error and returns the exit status.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "sim/Document.h"
 
 namespace tavrel::sim {
 
@@ -17,8 +20,17 @@ struct Command {
     CommandFunction run;
 };
 
+// Exit status when the run could not finish: a score could not be
+// written, memory ran out, Replace All ended early.
+constexpr int kExitFailed = 1;
 // Exit status for a bad command line, a refused request or a bad score.
 constexpr int kExitUsage = 2;
+
+// Loads every score (all of them, so each bad one is named), printing each
+// problem on `err`. Gives 0, or the exit status: kExitFailed when the
+// system failed to read one, otherwise kExitUsage.
+int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& documents,
+               std::ostream& err);
 
 // `show SCORE...`: the texts of each score.
 int RunShow(const std::vector<std::string>& args);

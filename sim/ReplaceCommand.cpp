@@ -5,6 +5,7 @@
 #include <iostream>
 #include <set>
 
+#include "sim/Commands.h"
 #include "sim/ScoreFile.h"
 #include "sim/Simulator.h"
 #include "strings/ResourceStrings.h"
@@ -17,8 +18,9 @@ const char kReplaceSummary[] =
     "Open the scores as documents (the first is current), run the plug-in's\n"
     "      \"Replace All\" as the dialog would, print the host's alert on a line of its\n"
     "      own, then every change (document, kind, record, before \xE2\x86\x92 after), and save\n"
-    "      the changed scores in place. Options (a value follows as the next argument\n"
-    "      or joined with '=', the safe form for a value that starts with '-'):\n"
+    "      the changed scores in place. Options (each at most once, but --in; a value\n"
+    "      follows as the next argument or joined with '=', the safe form for a value\n"
+    "      that starts with '-'):\n"
     "        --search TEXT          the \"Search for\" field; typed shorthands (^t, ^s,\n"
     "                               ^^, ...) and <code> character codes work as typed\n"
     "        --replace TEXT         the \"Replace with\" field\n"
@@ -30,8 +32,8 @@ const char kReplaceSummary[] =
     "        --in CATEGORY          search only these (repeatable): text-expressions,\n"
     "                               articulations, file-info, smart-shapes, staff-names,\n"
     "                               lyrics, staff-style-names, text-blocks, group-names,\n"
-    "                               repeat-texts; everywhere (the default) is \"Search\n"
-    "                               Everywhere\" with every category\n"
+    "                               repeat-texts; everywhere (the default, and only\n"
+    "                               alone) is \"Search Everywhere\" with every category\n"
     "        --match-case           \"Match Case\"\n"
     "        --whole-words          \"Whole Words Only\"\n"
     "        --all-documents        \"All Open Documents\": every score, not just the current\n"
@@ -41,6 +43,12 @@ const char kReplaceSummary[] =
     "        --help                 this text\n"
     "      A request the dialog would not run is refused (exit 2): an empty search with a\n"
     "      replacement, both texts empty without --replace-style, or no category.\n"
+    "      A save writes a new file beside the score and renames it over the score, so\n"
+    "      the score is never lost; a read-only score is not saved.\n"
+    "      Exit status: 0 done; 1 the run could not finish (a changed score could not be\n"
+    "      written: the line under the alert names it; memory ran out; Replace All ended\n"
+    "      early); 2 a bad command line, a refused request or a bad score file (nothing\n"
+    "      is written).\n"
     "      Examples:\n"
     "        notavo-sim replace --search Allegro --replace Presto score.json\n"
     "        notavo-sim replace --in lyrics --search morn-ing --replace morn-ing \\\n"
@@ -86,35 +94,32 @@ bool Destinations(const ReplaceCommandLine& cl, std::vector<std::string>& paths,
     return true;
 }
 
-bool LoadAll(const std::vector<std::string>& paths, std::vector<Document>& documents,
-             std::ostream& err) {
-    documents.assign(paths.size(), Document());
-    bool ok = true;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::string error;
-        if (!LoadScore(paths[i], documents[i], error)) {
-            err << error << "\n";
-            ok = false;
-        }
-    }
-    return ok;
-}
-
-bool SaveChanged(const ReplaceOutcome& outcome, const std::vector<std::string>& destinations,
-                 std::ostream& err) {
+// Saves every changed score; gives the destinations that were not saved,
+// each named with its reason on `err`.
+std::vector<std::string> SaveChanged(const ReplaceOutcome& outcome,
+                                     const std::vector<std::string>& destinations,
+                                     std::ostream& err) {
     std::set<std::size_t> changed;
     for (const RecordChange& c : outcome.changes) {
         changed.insert(c.document);
     }
-    bool ok = true;
+    std::vector<std::string> notSaved;
     for (std::size_t i : changed) {
-        std::string error;
-        if (!SaveScore(outcome.documents[i], destinations[i], error)) {
-            err << kCommand << error << "\n";
-            ok = false;
+        FileProblem problem;
+        if (!SaveScore(outcome.documents[i], destinations[i], problem)) {
+            err << kCommand << problem.message << "\n";
+            notSaved.push_back(destinations[i]);
         }
     }
-    return ok;
+    return notSaved;
+}
+
+std::string NotSavedLine(const std::vector<std::string>& notSaved) {
+    std::string line = "Not saved:";
+    for (std::size_t i = 0; i < notSaved.size(); ++i) {
+        line += (i == 0 ? " " : ", ") + notSaved[i];
+    }
+    return line + " (the reasons are on standard error)\n";
 }
 
 }  // namespace
@@ -153,7 +158,7 @@ int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::string error;
     if (!ParseReplaceCommandLine(args, cl, error)) {
         err << kCommand << error << "\n";
-        return 2;
+        return kExitUsage;
     }
     if (cl.help) {
         out << "  notavo-sim " << kReplaceSynopsis << "\n      " << kReplaceSummary << "\n";
@@ -162,29 +167,32 @@ int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ost
     const std::string refusal = RefusalReason(cl.request);
     if (!refusal.empty()) {
         err << kCommand << "refused: " << refusal << "\n";
-        return 2;
+        return kExitUsage;
     }
     std::vector<std::string> destinations;
     std::vector<Document> documents;
     if (!Destinations(cl, destinations, error)) {
         err << kCommand << error << "\n";
-        return 2;
+        return kExitUsage;
     }
-    if (!LoadAll(cl.scores, documents, err)) {
-        return 2;
+    if (const int status = LoadScores(cl.scores, documents, err)) {
+        return status;
     }
     const ReplaceOutcome outcome = ExecuteReplace(cl, std::move(documents));
+    // Saved first, so the line under the alert can say what was not.
+    const std::vector<std::string> notSaved =
+        cl.dryRun ? std::vector<std::string>() : SaveChanged(outcome, destinations, err);
     for (const std::string& alert : outcome.alerts) {
         out << alert << "\n";
+    }
+    if (!notSaved.empty()) {
+        out << NotSavedLine(notSaved);
     }
     out << FormatChanges(cl.scores, outcome.changes);
     if (!outcome.result.completed) {
         err << kCommand << "the run stopped early (out of memory); what is listed was done\n";
     }
-    if (cl.dryRun) {
-        return 0;
-    }
-    return SaveChanged(outcome, destinations, err) ? 0 : 1;
+    return (notSaved.empty() && outcome.result.completed) ? 0 : kExitFailed;
 }
 
 int RunReplace(const std::vector<std::string>& args) {

@@ -2,6 +2,7 @@
 #include "sim/ReplaceOptions.h"
 
 #include <cstdlib>
+#include <set>
 
 #include "platform/CodePage.h"
 
@@ -100,15 +101,18 @@ bool ValidUtf8(const std::string& text) {
     return text.empty() || platform::Utf8ToUtf16(text, wide);
 }
 
-// The parse so far: the command line and the category boxes named.
+struct ParseState;
+using OptionFunction = bool (*)(const std::string& value, ParseState& state, std::string& error);
+
+// The parse so far: the command line, the category boxes named and the
+// options given (by what they do, so -h and --help are one option).
 struct ParseState {
     ReplaceCommandLine& out;
     bool categoriesNamed = false;
     bool everywhere = false;
     std::uint32_t boxes = 0;
+    std::set<OptionFunction> given;
 };
-
-using OptionFunction = bool (*)(const std::string& value, ParseState& state, std::string& error);
 
 // One option of the command line and what it does with its value.
 struct OptionRule {
@@ -155,18 +159,27 @@ bool OptReplaceStyle(const std::string& v, ParseState& s, std::string& e) {
 }
 
 bool OptIn(const std::string& v, ParseState& s, std::string& e) {
-    s.categoriesNamed = true;
-    if (v == "everywhere") {
-        s.everywhere = true;
-        return true;
-    }
+    const bool everywhere = v == "everywhere";
     const std::uint32_t bit = CategoryBit(v);
-    if (bit == 0) {
+    if (!everywhere && bit == 0) {
         e = "--in: unknown category \"" + v +
             "\" (use everywhere, text-expressions, articulations, file-info, smart-shapes, "
             "staff-names, lyrics, staff-style-names, text-blocks, group-names, repeat-texts)";
         return false;
     }
+    if ((everywhere && s.everywhere) || (s.boxes & bit) != 0) {
+        e = "--in " + v + " given twice";
+        return false;
+    }
+    if (everywhere ? s.boxes != 0 : s.everywhere) {
+        // Everywhere already means every category: a list beside it says
+        // the user meant something narrower.
+        e = "--in everywhere cannot be combined with other categories; name the categories "
+            "alone, or everywhere alone";
+        return false;
+    }
+    s.categoriesNamed = true;
+    s.everywhere = s.everywhere || everywhere;
     s.boxes |= bit;
     return true;
 }
@@ -250,6 +263,11 @@ bool ApplyOption(const std::vector<std::string>& args, std::size_t& i, ParseStat
         error = "unknown option \"" + name + "\" (see notavo-sim replace --help)";
         return false;
     }
+    // --in names one category each time; every other option is one setting.
+    if (rule->apply != OptIn && !state.given.insert(rule->apply).second) {
+        error = name + " given twice";
+        return false;
+    }
     std::string value;
     if (!rule->takesValue && eq != std::string::npos) {
         error = name + " takes no value";
@@ -306,7 +324,7 @@ std::uint32_t CategoryBit(const std::string& name) {
 bool ParseReplaceCommandLine(const std::vector<std::string>& args, ReplaceCommandLine& out,
                              std::string& error) {
     out = ReplaceCommandLine();
-    ParseState state{out};
+    ParseState state{out, false, false, 0, {}};
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

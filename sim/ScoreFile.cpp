@@ -1,10 +1,8 @@
-// Loading and saving score files: file access and the form of messages.
+// Loading and saving score files: the form of messages, and memory running
+// out while a score is read.
 #include "sim/ScoreFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include <new>
 #include <utility>
 
 #include "sim/ScoreJson.h"
@@ -14,43 +12,35 @@
 namespace tavrel::sim {
 namespace {
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        return false;
-    }
-    text = contents.str();
-    return true;
+FileProblem OutOfMemory(const std::string& name) {
+    return {name + ": not enough memory to load it", true};
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
+// Places and reasons quote the file, so control characters in them are
+// escaped; the name is the caller's.
+std::string Message(const std::string& name, const ScoreError& error) {
+    const std::string why = Printable(error.what());
+    if (error.place.empty()) {
+        return name + ": " + why;
     }
-    out.write(text.data(), std::streamsize(text.size()));
-    out.close();
-    return !out.fail();
+    return name + (error.isSyntax ? ":" : ": ") + Printable(error.place) + ": " + why;
 }
 
 }  // namespace
 
 bool ParseScore(const std::string& name, const std::string& text, Document& document,
-                std::string& error) {
+                FileProblem& problem) {
     Document fresh;
     try {
         ReadScore(text, fresh);
     } catch (const ScoreError& e) {
-        error = e.isSyntax ? name + ":" + e.place + ": " + e.what()
-                           : name + ": " + e.place + ": " + e.what();
+        problem = {Message(name, e), false};
         return false;
     } catch (const nlohmann::json::exception& e) {
-        error = name + ": " + e.what();
+        problem = {name + ": " + Printable(e.what()), false};
+        return false;
+    } catch (const std::bad_alloc&) {
+        problem = OutOfMemory(name);
         return false;
     }
     fresh.SetPath(name);
@@ -58,43 +48,27 @@ bool ParseScore(const std::string& name, const std::string& text, Document& docu
     return true;
 }
 
-bool LoadScore(const std::string& path, Document& document, std::string& error) {
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
-        error = path + ": cannot be read";
+bool LoadScore(const std::string& path, Document& document, FileProblem& problem) {
+    try {
+        std::string text;
+        return ReadWholeFile(path, text, problem) && ParseScore(path, text, document, problem);
+    } catch (const std::bad_alloc&) {
+        problem = OutOfMemory(path);
         return false;
     }
-    return ParseScore(path, text, document, error);
 }
 
 std::string FormatScore(const Document& document) {
     return CanonicalText(ScoreJsonOf(document));
 }
 
-bool SaveScore(const Document& document, const std::string& path, std::string& error) {
-    const std::string text = FormatScore(document);
-    const std::string temporary = path + ".notavo-sim.tmp";
-    if (!WriteWholeFile(temporary, text)) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        error = path + ": cannot be written";
+bool SaveScore(const Document& document, const std::string& path, FileProblem& problem) {
+    try {
+        return ReplaceFile(path, FormatScore(document), problem);
+    } catch (const std::bad_alloc&) {
+        problem = {path + ": not saved: not enough memory to write it", true};
         return false;
     }
-    std::error_code failure;
-    std::filesystem::rename(temporary, path, failure);
-    if (failure) {
-        // Some systems refuse to rename onto an existing file.
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        std::filesystem::rename(temporary, path, failure);
-    }
-    if (failure) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        error = path + ": cannot be written (" + failure.message() + ")";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace tavrel::sim

@@ -1,7 +1,9 @@
 // JSON parsing, checking and canonical writing for score files.
 #include "sim/ScoreJson.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <set>
 #include <vector>
 
@@ -9,6 +11,12 @@
 
 namespace tavrel::sim {
 namespace {
+
+// The parser's error number for a number beyond what a double holds.
+constexpr int kNumberOverflow = 406;
+
+// The largest number any field of a score file takes.
+constexpr std::uint64_t kLargestNumber = 0xFFFFFFFFu;
 
 // Builds the document like nlohmann's own parser but keeps the place of a
 // failure instead of throwing, so the message can name line and column. It
@@ -45,17 +53,22 @@ class LocatingSax : public nlohmann::json_sax<Json> {
         return dom_.start_array(n);
     }
     bool end_array() override { return Ended(dom_.end_array()); }
-    bool parse_error(std::size_t position, const std::string& /*token*/,
+    bool parse_error(std::size_t position, const std::string& token,
                      const nlohmann::detail::exception& ex) override {
         failed_ = true;
         position_ = position;
         message_ = ex.what();
+        token_ = token;
+        overflow_ = ex.id == kNumberOverflow;
         return false;
     }
 
     bool failed() const { return failed_; }
     std::size_t position() const { return position_; }
     const std::string& message() const { return message_; }
+    // The text last read; for a number too large, the number.
+    const std::string& token() const { return token_; }
+    bool overflow() const { return overflow_; }
     // The pointer of a member given twice, or empty.
     const std::string& duplicate() const { return duplicate_; }
 
@@ -91,6 +104,8 @@ class LocatingSax : public nlohmann::json_sax<Json> {
     bool failed_ = false;
     std::size_t position_ = 0;
     std::string message_;
+    std::string token_;
+    bool overflow_ = false;
     std::string duplicate_;
 };
 
@@ -115,7 +130,9 @@ std::string BareMessage(const std::string& what) {
 std::string LineAndColumn(const std::string& text, std::size_t index) {
     std::size_t line = 1;
     std::size_t column = 1;
-    for (std::size_t i = 0; i < index && i < text.size(); ++i) {
+    // A UTF-8 byte-order mark is no character an editor shows.
+    const std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (std::size_t i = start; i < index && i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == '\n') {
             ++line;
@@ -125,6 +142,58 @@ std::string LineAndColumn(const std::string& text, std::size_t index) {
         }
     }
     return std::to_string(line) + ":" + std::to_string(column);
+}
+
+// The encoding a file's first bytes show when it is not UTF-8, or null.
+// Without a byte-order mark, the zeros around the first character (which
+// is ASCII in any JSON text) tell.
+const char* WideEncoding(const std::string& text) {
+    auto at = [&text](std::size_t i) {
+        return i < text.size() ? int(static_cast<unsigned char>(text[i])) : -1;
+    };
+    const bool utf32 = (at(0) == 0xFF && at(1) == 0xFE && at(2) == 0 && at(3) == 0) ||
+                       (at(0) == 0 && at(1) == 0 && at(2) == 0xFE && at(3) == 0xFF) ||
+                       (at(0) > 0 && at(1) == 0 && at(2) == 0 && at(3) == 0) ||
+                       (at(0) == 0 && at(1) == 0 && at(2) == 0 && at(3) > 0);
+    const bool utf16 = (at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF) ||
+                       (at(0) > 0 && at(1) == 0 && at(2) > 0 && at(3) == 0) ||
+                       (at(0) == 0 && at(1) > 0 && at(2) == 0 && at(3) > 0);
+    return utf32 ? "UTF-32" : utf16 ? "UTF-16" : nullptr;
+}
+
+void CheckEncoding(const std::string& text) {
+    if (const char* encoding = WideEncoding(text)) {
+        throw ScoreError("", std::string("is ") + encoding + "; save it as UTF-8");
+    }
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        throw ScoreError("", "holds a NUL byte at " + LineAndColumn(text, nul));
+    }
+}
+
+// The length of the UTF-8 sequence at `i`, or 0 when it is not one.
+std::size_t SequenceLength(const std::string& text, std::size_t i) {
+    const auto byte = [&text](std::size_t at) {
+        return at < text.size() ? static_cast<unsigned char>(text[at]) : 0u;
+    };
+    const unsigned lead = byte(i);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    // The second byte's range rules out overlong forms, surrogates and
+    // code points beyond U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned next = byte(i + k);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+            return 0;
+        }
+    }
+    return length;
 }
 
 std::string Range(std::uint32_t max) {
@@ -178,9 +247,17 @@ std::string Expanded(const Json& value, const std::string& indent, int levels) {
 }  // namespace
 
 Json ParseJson(const std::string& text) {
+    CheckEncoding(text);
     Json root;
     LocatingSax sax(root);
     Json::sax_parse(text, &sax);
+    if (sax.failed() && sax.overflow()) {
+        const std::size_t start = sax.position() - std::min(sax.position(), sax.token().size());
+        throw ScoreError(LineAndColumn(text, start),
+                         sax.token() + " is out of range (numbers in a score file run from 0 to " +
+                             std::to_string(kLargestNumber) + ")",
+                         true);
+    }
     if (sax.failed()) {
         // The position counts the characters read, so the culprit is the last.
         std::size_t index = sax.position() > 0 ? sax.position() - 1 : 0;
@@ -190,6 +267,34 @@ Json ParseJson(const std::string& text) {
         throw ScoreError(sax.duplicate(), "given twice in the same object");
     }
     return root;
+}
+
+std::string Printable(const std::string& text) {
+    std::string out;
+    char escape[8];
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        const auto lead = static_cast<unsigned char>(text[i]);
+        // C1 controls are the two-byte sequences C2 80 to C2 9F.
+        const unsigned code = length == 1 ? lead
+                              : length == 2 && lead == 0xC2
+                                  ? static_cast<unsigned char>(text[i + 1])
+                                  : 0xA0;
+        if (length == 0) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", unsigned(lead));
+            out += escape;
+            ++i;
+            continue;
+        }
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", code);
+            out += escape;
+        } else {
+            out.append(text, i, length);
+        }
+        i += length;
+    }
+    return out;
 }
 
 std::string Child(const std::string& pointer, const std::string& name) {

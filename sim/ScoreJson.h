@@ -20,7 +20,8 @@ namespace tavrel::sim {
 using Json = nlohmann::ordered_json;
 
 // A refused score: `place` is "LINE:COLUMN" for syntax errors (joined to the
-// file name with ':') or a JSON pointer (joined with ": ").
+// file name with ':'), a JSON pointer (joined with ": "), or empty for what
+// concerns the whole file (the message then says where).
 struct ScoreError : std::runtime_error {
     ScoreError(std::string where, std::string why, bool syntax = false)
         : std::runtime_error(why), place(std::move(where)), isSyntax(syntax) {}
@@ -28,8 +29,15 @@ struct ScoreError : std::runtime_error {
     bool isSyntax;
 };
 
-// Throws a syntax ScoreError naming the line and column.
+// Throws a syntax ScoreError naming the line and column. A file in UTF-16
+// or UTF-32, or one holding a NUL byte, is refused as such first: a NUL
+// would otherwise end the parser's input early.
 Json ParseJson(const std::string& text);
+
+// The text with control characters as \uXXXX (C0, DEL and C1) and bytes that
+// are not UTF-8 as \xNN, so quoting a file in a message cannot move the
+// cursor or colour the terminal.
+std::string Printable(const std::string& text);
 
 // A member's pointer: Child("/staves", "1") is "/staves/1" (with ~ and /
 // escaped as JSON pointers want).

@@ -146,7 +146,9 @@ std::int16_t Simulator::Open(Document document) {
 
 std::int16_t Simulator::OpenScore(const std::string& path, std::string& error) {
     Document document;
-    if (!LoadScore(path, document, error)) {
+    FileProblem problem;
+    if (!LoadScore(path, document, problem)) {
+        error = problem.message;
         return 0;
     }
     std::int16_t id = Open(std::move(document));
@@ -162,7 +164,12 @@ bool Simulator::SaveScore(std::int16_t id, const std::string& path, std::string&
         error = "no document " + std::to_string(id);
         return false;
     }
-    return tavrel::sim::SaveScore(*document, path, error);
+    FileProblem problem;
+    if (!tavrel::sim::SaveScore(*document, path, problem)) {
+        error = problem.message;
+        return false;
+    }
+    return true;
 }
 
 Document* Simulator::FindDocument(std::int16_t id) {

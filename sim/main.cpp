@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/Commands.h"
+#include "sim/FileAccess.h"
 #include "sim/ReplaceCommand.h"
 
 namespace {
@@ -23,6 +24,7 @@ const std::vector<tavrel::sim::Command>& CommandTable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tavrel::sim::RemoveTemporaryFilesOnInterrupt();
     std::vector<std::string> args(argv + 1, argv + argc);
     return tavrel::sim::RunCommandLine(CommandTable(), args);
 }

@@ -96,8 +96,8 @@ CommandResult E2eTest::Replace(const std::vector<std::string>& args) {
 
 sim::Document E2eTest::Load(const std::string& path) {
     sim::Document document;
-    std::string error;
-    EXPECT_TRUE(sim::LoadScore(path, document, error)) << error;
+    sim::FileProblem problem;
+    EXPECT_TRUE(sim::LoadScore(path, document, problem)) << problem.message;
     return document;
 }
 

@@ -1,6 +1,8 @@
 // `notavo-sim replace` end to end: score files in, the host's alert and the
 // list of changes out, changed scores written (or not) as asked.
+#include <cerrno>
 #include <filesystem>
+#include <new>
 #include <set>
 #include <sstream>
 #include <string>
@@ -9,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "E2eFixture.h"
+#include "host/HostCallbacks.h"
+#include "platform/Module.h"
+#include "platform/ModuleSystem.h"
+#include "sim/FileAccess.h"
 #include "sim/Journal.h"
 #include "sim/ReplaceCommand.h"
 #include "sim/ReplaceOptions.h"
@@ -195,6 +201,8 @@ TEST_F(ReplaceCommandTest, RefusalsAndBadInputWriteNothing) {
                                        "{\"format\": \"notavo-score\", \"version\": 1,\n"
                                        "  \"staves\": {\"1\": {\"blocks\": [9, 0]}}}");
     const std::string broken = WriteScore("broken.json", "{\"format\": ");
+    const std::string nul = WriteScore("nul.json", std::string("{}\n\0", 4));
+    std::filesystem::create_directory(Dir() + "/folder");
     struct Row {
         int line;
         Args args;
@@ -205,7 +213,12 @@ TEST_F(ReplaceCommandTest, RefusalsAndBadInputWriteNothing) {
         {__LINE__, {"--search", "Allegro", "--frobnicate", good}, "unknown option"},
         {__LINE__, {"--search", "Allegro", good, bad}, "bad.json: /staves/1/blocks/0"},
         {__LINE__, {"--search", "Allegro", broken}, "broken.json:1:"},
-        {__LINE__, {"--search", "Allegro", Dir() + "/missing.json"}, "missing.json"},
+        {__LINE__,
+         {"--search", "Allegro", Dir() + "/missing.json"},
+         "missing.json: does not exist (No such file or directory)"},
+        {__LINE__, {"--search", "Allegro", Dir() + "/folder"}, "folder: is a folder"},
+        {__LINE__, {"--search", "Allegro", nul}, "nul.json: holds a NUL byte at 2:1"},
+        {__LINE__, {"--search", "A", "--search", "B", good}, "--search given twice"},
         {__LINE__, {"--search", "Allegro", "--output", Dir() + "/nowhere", good}, "--output"},
     };
     for (const Row& row : rows) {
@@ -216,6 +229,84 @@ TEST_F(ReplaceCommandTest, RefusalsAndBadInputWriteNothing) {
         EXPECT_NE(r.err.find(row.errPart), std::string::npos) << r.err;
         EXPECT_EQ(ReadFile(good), original);
     }
+}
+
+// A score that cannot be written is named with the system's reason, the
+// alert is followed by a line naming it, and the run exits 1; the other
+// scores are saved.
+TEST_F(ReplaceCommandTest, AScoreThatCannotBeWrittenIsNamedUnderTheAlert) {
+    const std::string original = EveryKindScoreJson();
+    struct Row {
+        int line;
+        std::string name;   // of the score that is not saved
+        bool lockedScore;   // 0444, or a full disk
+        bool folderOutput;  // --output where a folder stands under the name
+        std::string why;
+    };
+    const Row rows[] = {
+        {__LINE__, "a.json", false, false,
+         "writing the new text failed (No space left on device); the file is as it was"},
+        {__LINE__, "a.json", true, false, "the file is read-only"},
+        {__LINE__, "out/a.json", false, true, "it is a folder"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const std::string a = WriteScore("a.json", original);
+        const std::string b = WriteScore("b.json", original);
+        std::filesystem::remove_all(Dir() + "/out");
+        std::filesystem::create_directories(Dir() + "/out");
+        Args args = {"--search", "Allegro",         "--replace", "Presto", "--in",
+                     "lyrics",   "--all-documents", a,           b};
+        if (row.folderOutput) {
+            std::filesystem::create_directory(Dir() + "/out/a.json");
+            args.insert(args.begin(), {"--output", Dir() + "/out"});
+        }
+        if (row.lockedScore) {
+            std::filesystem::permissions(a, std::filesystem::perms(0444));
+        }
+        // Only the first save runs out of space.
+        int writes = 0;
+        sim::SetFileFaultHookForTesting([&](sim::FileStep step) {
+            const bool full = !row.lockedScore && !row.folderOutput &&
+                              step == sim::FileStep::Write && ++writes == 1;
+            return full ? ENOSPC : 0;
+        });
+        const CommandResult r = Replace(args);
+        sim::SetFileFaultHookForTesting(nullptr);
+        std::filesystem::permissions(a, std::filesystem::perms(0644));
+        const std::string path = Dir() + "/" + row.name;
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "notavo-sim replace: " + path + ": not saved: " + row.why + "\n");
+        ASSERT_GE(r.Lines().size(), 2u) << r.out;
+        EXPECT_EQ(r.Lines()[0], "6 occurrences were found and replaced.");
+        EXPECT_EQ(r.Lines()[1], "Not saved: " + path + " (the reasons are on standard error)");
+        EXPECT_EQ(ReadFile(a), original);
+        const std::string savedB = row.folderOutput ? Dir() + "/out/b.json" : b;
+        EXPECT_EQ(TextIn(savedB, "txve", 1), "verse Presto");
+        EXPECT_EQ(std::filesystem::is_directory(Dir() + "/out/a.json"), row.folderOutput);
+    }
+}
+
+std::int16_t OutOfMemoryOnSave(std::uint32_t, const RecordKey*, const void*, std::uint32_t,
+                               std::uint32_t) {
+    throw std::bad_alloc();
+}
+
+TEST_F(ReplaceCommandTest, AReplaceAllThatEndsEarlyExitsOne) {
+    const std::string score = WriteScore("every.json", EveryKindScoreJson());
+    platform::ModuleHandle program = platform::SystemFindModule("NOTAVO.EXE");
+    platform::SetSymbolResolverForTesting([program](const char* name) -> void* {
+        return name != nullptr && std::string(name) == "HX_SaveEData"
+                   ? reinterpret_cast<void*>(&OutOfMemoryOnSave)
+                   : platform::SystemFindFunction(program, name);
+    });
+    host::ResetBindingForTesting();
+    const CommandResult r = Replace({"--search", "Allegro", "--replace", "Presto", score});
+    platform::SetSymbolResolverForTesting(nullptr);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "notavo-sim replace: the run stopped early (out of memory); what is listed was "
+              "done\n");
 }
 
 TEST_F(ReplaceCommandTest, HelpShowsEveryOptionInAWorkingExample) {

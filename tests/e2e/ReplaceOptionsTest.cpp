@@ -25,7 +25,7 @@ TEST(ReplaceOptionsTest, BuildsTheDialogsOptionWord) {
         {__LINE__,
          {"--search=a", "--in=lyrics", "--in", "file-info", "s.json"},
          SR_LYRICS | SR_FILE_INFO},
-        {__LINE__, {"--search=a", "--in", "lyrics", "--in", "everywhere", "s.json"}, kInitial},
+        {__LINE__, {"--search=a", "--in", "everywhere", "s.json"}, kInitial},
         {__LINE__,
          {"--search=a", "--in=text-expressions", "--in=articulations", "--in=smart-shapes",
           "--in=staff-names", "--in=staff-style-names", "--in=text-blocks", "--in=group-names",
@@ -96,6 +96,17 @@ TEST(ReplaceOptionsTest, BadCommandLines) {
         {__LINE__, {"--search-style", "+bold,,size=3", "s.json"}, "empty item"},
         {__LINE__, {"--search", "\xC3", "s.json"}, "not valid UTF-8"},
         {__LINE__, {"--output=", "s.json"}, "--output"},
+        // One setting given twice would silently lose the first.
+        {__LINE__, {"--search", "A", "--search", "B", "s.json"}, "--search given twice"},
+        {__LINE__, {"-h", "--help"}, "--help given twice"},
+        {__LINE__, {"--dry-run", "--search=a", "--dry-run", "s.json"}, "--dry-run given twice"},
+        {__LINE__, {"--in", "lyrics", "--in=lyrics", "s.json"}, "--in lyrics given twice"},
+        {__LINE__,
+         {"--in", "everywhere", "--in", "lyrics", "s.json"},
+         "--in everywhere cannot be combined with other categories"},
+        {__LINE__,
+         {"--in", "lyrics", "--in", "everywhere", "s.json"},
+         "--in everywhere cannot be combined with other categories"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);

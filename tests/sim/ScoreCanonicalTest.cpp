@@ -120,9 +120,9 @@ TEST(ScoreCanonicalTest, RawRecordsOfANamedKindHaveTheirReferencesChecked) {
     const std::string raw =
         R"("records": [{"tag": "SOIS", "key": "1", "hex": ")" + StaffExtra() + R"("}])";
     Document document;
-    std::string error;
-    EXPECT_FALSE(ParseScore("raw.json", testing::Score(raw), document, error));
-    EXPECT_EQ(error,
+    FileProblem problem;
+    EXPECT_FALSE(ParseScore("raw.json", testing::Score(raw), document, problem));
+    EXPECT_EQ(problem.message,
               "raw.json: /records/0/hex: text block 5 does not exist (add it to \"textBlocks\", or "
               "write 0 for none)");
 

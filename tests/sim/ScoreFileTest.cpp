@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <new>
+
 #include <nlohmann/json.hpp>
 
 #include "host/RecordLayout.h"
@@ -125,11 +129,11 @@ TEST(ScoreFileTest, TheFullAndTheDemoScoresRoundTripByteForByte) {
          {folder.File("full.json"), std::string(LEXORA_SOURCE_DIR) + "/examples/demo.json"}) {
         SCOPED_TRACE(path);
         Document document;
-        std::string error;
-        ASSERT_TRUE(LoadScore(path, document, error)) << error;
+        FileProblem problem;
+        ASSERT_TRUE(LoadScore(path, document, problem)) << problem.message;
         EXPECT_EQ(document.Path(), path);
         EXPECT_EQ(FormatScore(document), ReadFile(path));
-        ASSERT_TRUE(SaveScore(document, folder.File("saved.json"), error)) << error;
+        ASSERT_TRUE(SaveScore(document, folder.File("saved.json"), problem)) << problem.message;
         EXPECT_EQ(ReadFile(folder.File("saved.json")), ReadFile(path));
     }
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"full.json", "saved.json"}));
@@ -254,6 +258,7 @@ TEST(ScoreFileTest, NamesAreMeasuredInAnsiBytes) {
 struct BadScore {
     int line;
     std::string text;
+    // The whole message, or (ending in ": ") its start: the file and the place.
     std::string message;
 };
 
@@ -263,73 +268,81 @@ TEST(ScoreFileTest, MalformedScoresAreRefusedWithTheirPlace) {
         "pageTextBlocks, measureTextBlocks, repeatTexts, endingTexts, twoStyleRecords, "
         "threeStyleRecords, articulations, records";
     const std::string block1 = R"("texts": {"txbl": {"1": "A"}}, "textBlocks": {"1": {"text": 1}})";
+    using namespace std::string_literals;
     const BadScore rows[] = {
         {__LINE__, R"({"format": "notavo-score", "version": 1,})",
          "bad.json:1:41: syntax error while parsing object key - unexpected '}'; expected "
          "string literal"},
         {__LINE__, "[]", "bad.json: /: a score file holds one JSON object"},
-        {__LINE__, R"({"format": "other", "version": 1})",
-         "bad.json: /format: must be \"notavo-score\""},
-        {__LINE__, R"({"format": "notavo-score", "version": 2})",
-         "bad.json: /version: must be 1 (the only version there is)"},
+        {__LINE__, R"({"format": "other", "version": 1})", "bad.json: /format: "},
+        {__LINE__, R"({"format": "notavo-score", "version": 2})", "bad.json: /version: "},
         {__LINE__, Score(R"("colours": {})"),
          "bad.json: /colours: unknown field (expected one of: " + kTopLevel + ")"},
         {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 0], "colour": 3}})"),
-         "bad.json: /staves/1/colour: unknown field (expected one of: blocks, extra)"},
-        {__LINE__, Score(R"("texts": {"txzz": {}})"),
-         "bad.json: /texts/txzz: unknown text kind (expected one of: txbl, txxp, txve, txch, txse, "
-         "txss, txfi)"},
-        {__LINE__, Score(R"("staves": {"1": {"blocks": "1,2"}})"),
-         "bad.json: /staves/1/blocks: expected an array of 2 elements"},
-        {__LINE__, Score(R"("texts": {"txbl": {"1": 5}})"),
-         "bad.json: /texts/txbl/1: expected a string"},
-        {__LINE__, Score(R"("staves": [])"), "bad.json: /staves: expected an object"},
+         "bad.json: /staves/1/colour: "},
+        {__LINE__, Score(R"("texts": {"txzz": {}})"), "bad.json: /texts/txzz: "},
+        {__LINE__, Score(R"("staves": {"1": {"blocks": "1,2"}})"), "bad.json: /staves/1/blocks: "},
+        {__LINE__, Score(R"("texts": {"txbl": {"1": 5}})"), "bad.json: /texts/txbl/1: "},
+        {__LINE__, Score(R"("staves": [])"), "bad.json: /staves: "},
         {__LINE__, Score(R"("fonts": {"0": {"arg": -1}})"),
          "bad.json: /fonts/0/arg: -1 is out of range (0 to 65535)"},
         {__LINE__, Score(R"("pages": 1.5)"), "bad.json: /pages: expected an integer (0 to 32767)"},
         {__LINE__, Score(R"("articulations": {"1": {"slots": [{"char": 4294967296}, {}]}})"),
-         "bad.json: /articulations/1/slots/0/char: 4294967296 is out of range (0 to 4294967295)"},
+         "bad.json: /articulations/1/slots/0/char: "},
+        {__LINE__, Score(R"("pages": 1e400)"),
+         "bad.json:1:51: 1e400 is out of range (numbers in a score file run from 0 to "
+         "4294967295)"},
         {__LINE__, Score(R"("fonts": {"0": {"name": ")" + std::string(36, 'n') + R"("}})"),
-         "bad.json: /fonts/0/name: the name is 36 bytes long; at most 35 fit"},
-        {__LINE__, Score(R"("fonts": {"0": {"name": "Ω"}})"),
-         "bad.json: /fonts/0/name: the name has a character the ANSI code page cannot hold"},
-        {__LINE__, Score(R"("texts": {"txbl": {"1": "a\u0000b"}})"),
-         "bad.json: /texts/txbl/1: a text cannot hold a zero character"},
+         "bad.json: /fonts/0/name: "},
+        {__LINE__, Score(R"("fonts": {"0": {"name": "Ω"}})"), "bad.json: /fonts/0/name: "},
+        {__LINE__, Score(R"("texts": {"txbl": {"1": "a\u0000b"}})"), "bad.json: /texts/txbl/1: "},
         {__LINE__, Score(block1 + R"(, "staves": {"1": {"blocks": [1, 7]}})"),
          "bad.json: /staves/1/blocks/1: text block 7 does not exist (add it to \"textBlocks\", or "
          "write 0 for none)"},
-        {__LINE__, Score(R"("textBlocks": {"1": {"text": 9}})"),
-         "bad.json: /textBlocks/1/text: txbl text 9 does not exist (add it to \"texts\" under "
-         "\"txbl\", or write 0 for none)"},
-        {__LINE__, Score(R"("staves": {"x": {}})"),
-         "bad.json: /staves/x: bad record key (write \"N\" or \"N,M\" with N and M from 0 to "
-         "65535)"},
+        {__LINE__, Score(R"("textBlocks": {"1": {"text": 9}})"), "bad.json: /textBlocks/1/text: "},
+        {__LINE__, Score(R"("staves": {"x": {}})"), "bad.json: /staves/x: "},
         {__LINE__, Score(R"("staves": {"1": {}, "2": {}, "1": {"blocks": [0, 0]}})"),
          "bad.json: /staves/1: given twice in the same object"},
-        {__LINE__, Score(R"("staves": {"1": {}, "1,0": {}})"),
-         "bad.json: /staves/1,0: record SOIS {1,0} is defined twice"},
-        {__LINE__, Score(R"("fonts": {"0": {"extra": "00"}})"),
-         "bad.json: /fonts/0/extra: extra must hold the whole record: 48 bytes (96 hex digits)"},
+        {__LINE__, Score(R"("staves": {"1": {}, "1,0": {}})"), "bad.json: /staves/1,0: "},
+        {__LINE__, Score(R"("fonts": {"0": {"extra": "00"}})"), "bad.json: /fonts/0/extra: "},
         {__LINE__, Score(R"("records": [{"tag": "SOSD", "key": "1", "hex": "zz"}])"),
-         "bad.json: /records/0/hex: hex bytes may hold only the digits 0-9 and a-f"},
+         "bad.json: /records/0/hex: "},
         {__LINE__, Score(R"("records": [{"tag": "txbl", "key": "1", "hex": "41"}])"),
-         "bad.json: /records/0/hex: a text record holds whole UTF-16 units"},
+         "bad.json: /records/0/hex: "},
         {__LINE__, Score(R"("records": [{"tag": "SOS", "key": "1"}])"),
-         "bad.json: /records/0/tag: bad tag (write four characters, or 0x and 1 to 8 hex "
-         "digits)"},
-        {__LINE__, Score(R"("records": [{"key": "1"}])"),
-         "bad.json: /records/0: a raw record needs a \"tag\" and a \"key\""},
+         "bad.json: /records/0/tag: "},
+        {__LINE__, Score(R"("records": [{"key": "1"}])"), "bad.json: /records/0: "},
         {__LINE__, Score(R"("repeatTexts": {"1": {"text": "x", "extra": "00"}})"),
-         "bad.json: /repeatTexts/1/extra: extra bytes belong to the style record: give a "
-         "\"style\" too"},
+         "bad.json: /repeatTexts/1/extra: "},
+        // Whatever follows the score must be white space; a NUL byte would
+        // otherwise end the input there and the rest be lost on saving.
+        {__LINE__, Score("") + " x", "bad.json:1:42: "},
+        {__LINE__, Score("") + "\n{}", "bad.json:2:1: "},
+        {__LINE__, Score("") + "\n\0{\"lost\": 1}"s, "bad.json: holds a NUL byte at 2:1"},
+        {__LINE__, "{\"format\": \"no\0"s, "bad.json: holds a NUL byte at 1:15"},
+        {__LINE__, "\xFF\xFE{\0}\0"s, "bad.json: is UTF-16; save it as UTF-8"},
+        {__LINE__, "\0{\0\"\0f"s, "bad.json: is UTF-16; save it as UTF-8"},
+        {__LINE__, "{\0\0\0}\0\0\0"s, "bad.json: is UTF-32; save it as UTF-8"},
+        // What a message quotes from the file cannot drive the terminal.
+        {__LINE__, Score(R"("staves": {"\u001b[31m": {}})"),
+         "bad.json: /staves/\\u001B[31m: bad record key (write \"N\" or \"N,M\" with N and M from "
+         "0 to 65535)"},
+        {__LINE__, "{\"a\xC3\": 1}",
+         "bad.json:1:5: syntax error while parsing object key - "
+         "invalid string: ill-formed UTF-8 byte; last read: '\"a\\xC3\"'; expected string literal"},
     };
     for (const BadScore& row : rows) {
         SCOPED_TRACE(row.line);
         Document document;
         document.SetPath("untouched");
-        std::string error;
-        EXPECT_FALSE(ParseScore("bad.json", row.text, document, error));
-        EXPECT_EQ(error, row.message);
+        FileProblem problem;
+        EXPECT_FALSE(ParseScore("bad.json", row.text, document, problem));
+        const bool start =
+            row.message.size() > 2 && row.message.substr(row.message.size() - 2) == ": ";
+        EXPECT_EQ(start ? problem.message.substr(0, row.message.size()) : problem.message,
+                  row.message)
+            << problem.message;
+        EXPECT_FALSE(problem.systemFault);
         EXPECT_EQ(document.Path(), "untouched");
         EXPECT_TRUE(document.Tags().empty());
     }
@@ -344,17 +357,18 @@ TEST(ScoreFileTest, SyntaxErrorsNameTheLineAndCharacterColumn) {
     const Row rows[] = {
         // The 'x' after the number, on the third line, 16th character.
         {__LINE__, "{\n  \"format\": \"notavo-score\",\n  \"version\": 1 x\n}", "s.json:3:16: "},
-        // Columns count characters: "é" is one.
+        // Columns count characters: "é" is one, a byte-order mark none.
         {__LINE__, "{\"é\": tru}", "s.json:1:10: "},
+        {__LINE__, "\xEF\xBB\xBF{,}", "s.json:1:2: "},
         {__LINE__, "", "s.json:1:1: "},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Document document;
-        std::string error;
-        EXPECT_FALSE(ParseScore("s.json", row.text, document, error));
-        EXPECT_EQ(error.substr(0, row.prefix.size()), row.prefix) << error;
-        EXPECT_GT(error.size(), row.prefix.size());
+        FileProblem problem;
+        EXPECT_FALSE(ParseScore("s.json", row.text, document, problem));
+        EXPECT_EQ(problem.message.substr(0, row.prefix.size()), row.prefix) << problem.message;
+        EXPECT_GT(problem.message.size(), row.prefix.size());
     }
 }
 
@@ -364,16 +378,55 @@ TEST(ScoreFileTest, ARefusedFileIsLeftAloneAndNothingIsWritten) {
     const std::string text = Score(R"("staves": {"1": {"blocks": [5, 0]}})");
     WriteFile(path, text);
     Document document;
-    std::string error;
-    EXPECT_FALSE(LoadScore(path, document, error));
-    EXPECT_EQ(error, path +
-                         ": /staves/1/blocks/0: text block 5 does not exist (add it to "
-                         "\"textBlocks\", or write 0 for none)");
+    FileProblem problem;
+    EXPECT_FALSE(LoadScore(path, document, problem));
+    EXPECT_EQ(problem.message, path +
+                                   ": /staves/1/blocks/0: text block 5 does not exist (add it to "
+                                   "\"textBlocks\", or write 0 for none)");
     EXPECT_EQ(ReadFile(path), text);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"broken.json"}));
+}
 
-    EXPECT_FALSE(LoadScore(folder.File("missing.json"), document, error));
-    EXPECT_EQ(error, folder.File("missing.json") + ": cannot be read");
+// A missing file, a folder, a file that cannot be opened, a read that fails
+// and memory running out: each said as such, with the system's reason.
+TEST(ScoreFileTest, EachLoadProblemHasItsOwnMessage) {
+    struct Row {
+        int line;
+        const char* name;
+        FileStep failing;
+        int error;  // -1: memory runs out
+        const char* message;
+        bool systemFault;
+    };
+    const Row rows[] = {
+        {__LINE__, "missing.json", FileStep::Open, 0,
+         ": does not exist (No such file or directory)", false},
+        {__LINE__, "folder", FileStep::Open, 0, ": is a folder, not a score file (Is a directory)",
+         false},
+        {__LINE__, "s.json", FileStep::Open, EACCES, ": cannot be opened (Permission denied)",
+         false},
+        {__LINE__, "s.json", FileStep::Read, EIO,
+         ": reading it failed part way (Input/output error)", true},
+        {__LINE__, "s.json", FileStep::Read, -1, ": not enough memory to load it", true},
+    };
+    TempFolder folder;
+    WriteFile(folder.File("s.json"), Score(""));
+    std::filesystem::create_directory(folder.File("folder"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        SetFileFaultHookForTesting([&row](FileStep step) {
+            if (step == row.failing && row.error < 0) {
+                throw std::bad_alloc();
+            }
+            return step == row.failing ? row.error : 0;
+        });
+        Document document;
+        FileProblem problem;
+        EXPECT_FALSE(LoadScore(folder.File(row.name), document, problem));
+        SetFileFaultHookForTesting(nullptr);
+        EXPECT_EQ(problem.message, folder.File(row.name) + row.message);
+        EXPECT_EQ(problem.systemFault, row.systemFault);
+    }
 }
 
 TEST(ScoreFileTest, SavingReplacesTheFileWholeAndLeavesNoTemporary) {
@@ -381,14 +434,9 @@ TEST(ScoreFileTest, SavingReplacesTheFileWholeAndLeavesNoTemporary) {
     const std::string path = folder.File("score.json");
     WriteFile(path, "old contents");
     Document document;  // an empty document is just the header
-    std::string error;
-    ASSERT_TRUE(SaveScore(document, path, error)) << error;
+    FileProblem problem;
+    ASSERT_TRUE(SaveScore(document, path, problem)) << problem.message;
     EXPECT_EQ(ReadFile(path), "{\n  \"format\": \"notavo-score\",\n  \"version\": 1\n}\n");
-    EXPECT_EQ(folder.Names(), (std::set<std::string>{"score.json"}));
-
-    const std::string nowhere = folder.File("no-such-folder/score.json");
-    EXPECT_FALSE(SaveScore(document, nowhere, error));
-    EXPECT_EQ(error, nowhere + ": cannot be written");
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"score.json"}));
 }
 

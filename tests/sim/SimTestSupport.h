@@ -61,8 +61,8 @@ inline void WriteFile(const std::string& path, const std::string& text) {
 // A document from score text; fails the test when the text does not load.
 inline Document ScoreFrom(const std::string& text) {
     Document document;
-    std::string error;
-    EXPECT_TRUE(ParseScore("test.json", text, document, error)) << error;
+    FileProblem problem;
+    EXPECT_TRUE(ParseScore("test.json", text, document, problem)) << problem.message;
     return document;
 }
 
