@@ -49,3 +49,18 @@ function(lexora_embed_resource target name file)
     VERBATIM)
   target_sources(${target} PRIVATE ${_out})
 endfunction()
+
+# A library of a folder's portable sources plus one backend subfolder: the
+# first backend on Windows builds, the second elsewhere.
+function(lexora_backend_library name folder windows_backend other_backend)
+  lexora_folder_sources(_src ${folder})
+  if(LEXORA_WINDOWS)
+    set(_backend ${windows_backend})
+  else()
+    set(_backend ${other_backend})
+  endif()
+  file(GLOB _backend_src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/${_backend}/*.cpp)
+  add_library(${name} STATIC ${_src} ${_backend_src})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()

@@ -16,6 +16,7 @@ namespace tavrel::headless {
 
 // Open dialogs, the one on top first.
 std::vector<Uwindow*> OpenDialogs();
+// The visible dialog on top; a hidden one only when none is visible.
 Uwindow* TopDialog();
 // The open dialog made from that template, or null.
 Uwindow* FindDialog(std::uint16_t templateId);
@@ -25,7 +26,9 @@ std::uint16_t TemplateIdOf(const Uwindow& dialog);
 // wrong sort); nothing happens then.
 bool TypeText(Uwindow& dialog, std::uint32_t id, const UniversalString& text);
 bool SetBox(Uwindow& dialog, std::uint32_t id, int value);  // no command sent
-bool Click(Uwindow& dialog, std::uint32_t id);              // a box also toggles
+// An automatic check box or radio button also changes its state, as the
+// system's own does; a disabled or hidden control ignores the click.
+bool Click(Uwindow& dialog, std::uint32_t id);
 bool SelectRow(Uwindow& dialog, std::uint32_t treeId, const UniversalString& text);
 bool DoubleClickRow(Uwindow& dialog, std::uint32_t treeId, const UniversalString& text);
 enum class Key { Tab, Enter, Escape, Delete };
@@ -51,12 +54,15 @@ struct ControlState {
     bool visible = true;
     std::vector<UniversalString> rows;  // tree rows in order
     UniversalString selectedRow;
+    std::vector<std::uint32_t> rowItems;  // the owner's item id of each row
+    std::uint32_t selectedItem = 0;
 };
 struct DialogState {
     std::uint16_t templateId = 0;
     UniversalString title;
     std::int32_t width = 0, height = 0;  // pixels
     float opacity = 1.0f;
+    bool visible = true;
     std::vector<ControlState> controls;  // bound controls in layout-table order
 };
 DialogState Describe(const Uwindow& dialog);

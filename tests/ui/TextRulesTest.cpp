@@ -1,0 +1,102 @@
+// Value access by kind, edit numbers, value texts, the Shift-JIS guess and
+// tooltip copies.
+#include "ui/TextRules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tavrel {
+namespace {
+
+TEST(TextRulesTest, KindsChooseTheirValueAccess) {
+    struct Row {
+        int line;
+        FourCharCode kind;
+        ValueAccess access;
+    } rows[] = {
+        {__LINE__, kKindEtxt, ValueAccess::Text},   {__LINE__, kKindHitx, ValueAccess::Text},
+        {__LINE__, kKindEutx, ValueAccess::Text},   {__LINE__, kKindCbox, ValueAccess::Check},
+        {__LINE__, kKindCgrp, ValueAccess::Check},  {__LINE__, kKindRdio, ValueAccess::Check},
+        {__LINE__, kKindSldr, ValueAccess::Slider}, {__LINE__, kKindLbox, ValueAccess::List},
+        {__LINE__, kKindPopb, ValueAccess::Combo},  {__LINE__, kKindPush, ValueAccess::None},
+        {__LINE__, kKindDatb, ValueAccess::None},   {__LINE__, 0, ValueAccess::None},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        EXPECT_EQ(ValueAccessFor(r.kind), r.access);
+    }
+}
+
+TEST(TextRulesTest, EditFieldsReadAndWriteNumbers) {
+    struct Row {
+        int line;
+        const char* text;
+        double value;
+    } rows[] = {
+        {__LINE__, "12", 12},        {__LINE__, "-3", 3},  // the sign is skipped
+        {__LINE__, "12.5 pt", 12.5}, {__LINE__, "size .5", 0.5}, {__LINE__, "abc", 0},
+        {__LINE__, "", 0},           {__LINE__, "1e3", 1000},    {__LINE__, "7e", 7},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        EXPECT_DOUBLE_EQ(ReadEditNumber(DynString(r.text)), r.value);
+    }
+    // Bounded: a field of many thousand digits reads without overrunning.
+    EXPECT_GT(ReadEditNumber(DynString(std::string(100000, '9'))), 1e30);
+    EXPECT_EQ(ValueText(12.0), "12");
+    EXPECT_EQ(ValueText(0.75), "0.75");
+    EXPECT_EQ(ValueText(-3.5), "-3.5");
+    EXPECT_EQ(ValueText(1e20), "1e+20");
+}
+
+TEST(TextRulesTest, ShiftJisGuess) {
+    struct Row {
+        int line;
+        std::string bytes;
+        bool expected;
+    } rows[] = {
+        {__LINE__, "\x82\xA0\x82\xA2", true},  // two hiragana
+        {__LINE__, "abcdefg\x82\xA0", false},  // 1 pair in 9 bytes: 0.11
+        {__LINE__, "abcde\x82\xA0", false},    // 1 in 7: 0.143
+        {__LINE__, "abcd\x82\xA0", true},      // 1 in 6: 0.167
+        {__LINE__, "\x82\x4E", false},         // below 0x4F
+        {__LINE__, "\x83\x97", false},         // 0x97 is past the range
+        {__LINE__, "\x83\x96", true},
+        {__LINE__, "\x87\x9C", true},
+        {__LINE__, "\x88\x9E", false},
+        {__LINE__, "\xFC\x4B", true},
+        {__LINE__, "\xFC\x4C", false},
+        {__LINE__, "\xEF\x40", false},
+        {__LINE__, "\xFA\x40", true},
+        {__LINE__, "\x82", false},  // a lone lead byte
+        {__LINE__, "", false},
+        {__LINE__, "caf\xE9", false},  // Windows-1252
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        EXPECT_EQ(LooksLikeShiftJis(r.bytes.data(), r.bytes.size()), r.expected);
+    }
+}
+
+TEST(TextRulesTest, TooltipsAreCutToTheirBuffer) {
+    struct Row {
+        int line;
+        std::size_t length, capacity, copied;
+    } rows[] = {
+        {__LINE__, 10, 80, 10},  {__LINE__, 79, 80, 79}, {__LINE__, 80, 80, 79},
+        {__LINE__, 500, 80, 79}, {__LINE__, 5, 1, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        char16_t buffer[81];
+        std::fill(std::begin(buffer), std::end(buffer), u'#');
+        EXPECT_EQ(CopyTooltipText(DynString(std::string(r.length, 'x')), buffer, r.capacity),
+                  r.copied);
+        EXPECT_EQ(buffer[r.copied], u'\0');
+        EXPECT_EQ(buffer[r.capacity], u'#');  // nothing written past the buffer
+    }
+}
+
+}  // namespace
+}  // namespace tavrel
