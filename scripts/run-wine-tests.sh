@@ -75,6 +75,11 @@ set -e
 # Wine's wrapper warns about the half of a multiarch set-up it does not need.
 grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' \
         -e 'apt-get install wine32' -e '^it looks like' "$log" || true
+# The toolkit's cases leave a picture of their test dialog for people to
+# look at; it stays in the build folder.
+if [ -f toolkit-dialog.bmp ] && command -v convert >/dev/null 2>&1; then
+  convert toolkit-dialog.bmp toolkit-dialog.png && rm -f toolkit-dialog.bmp
+fi
 passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
 rm -f "$log"
 if [ "$rc" -eq 0 ]; then

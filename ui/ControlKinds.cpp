@@ -169,4 +169,12 @@ bool IsPlainTextClass(const char* className, bool ignoreCase) {
     return name == "Edit" || name == "Static";
 }
 
+TextAccess TextAccessFor(const char* className, bool ignoreCase) {
+    if (IsPlainTextClass(className, ignoreCase)) {
+        return TextAccess::Plain;
+    }
+    return Contains(Lower(className ? className : ""), "richedit") ? TextAccess::Rich
+                                                                   : TextAccess::Window;
+}
+
 }  // namespace tavrel

@@ -36,4 +36,10 @@ URect TrackbarThumbRect(const URect& window);
 // "Edit" or "Static": the classes whose text is the plain window text.
 bool IsPlainTextClass(const char* className, bool ignoreCase);
 
+// How a control's text is read and written: plain fields (and their text
+// selected after a write), rich edits through their own messages, and every
+// other control (buttons, lists) through its window text.
+enum class TextAccess { Plain, Rich, Window };
+TextAccess TextAccessFor(const char* className, bool ignoreCase);
+
 }  // namespace tavrel

@@ -95,6 +95,23 @@ TEST(ControlKindsTest, SliderThumbAndPlainTextClasses) {
     EXPECT_FALSE(IsPlainTextClass("EDIT", false));
     EXPECT_TRUE(IsPlainTextClass("EDIT", true));
     EXPECT_FALSE(IsPlainTextClass("RICHEDIT", true));
+    struct TextRow {
+        int line;
+        const char* className;
+        bool ignoreCase;
+        TextAccess access;
+    } texts[] = {
+        {__LINE__, "Edit", false, TextAccess::Plain},
+        {__LINE__, "edit", false, TextAccess::Window},
+        {__LINE__, "edit", true, TextAccess::Plain},
+        {__LINE__, "RICHEDIT", false, TextAccess::Rich},
+        {__LINE__, "RichEdit20W", true, TextAccess::Rich},
+        {__LINE__, "Button", false, TextAccess::Window},  // a button's title is its text
+    };
+    for (const TextRow& r : texts) {
+        SCOPED_TRACE(r.line);
+        EXPECT_EQ(TextAccessFor(r.className, r.ignoreCase), r.access);
+    }
 }
 
 }  // namespace
