@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "ui/Uwindow.h"
 
 namespace tavrel {
@@ -104,42 +102,39 @@ TEST(TreeRulesTest, DragStartMoveAndDrop) {
     }
 }
 
-// A tree as parent links: 1 { 2 { 3 } 4 } 5, with 100 as the root.
+// A tree as parent links, in pre-order: 1 { 2 { 3 } 4 } 5, under the root 9.
 struct LinkTree {
     using Item = int;
-    std::map<int, int> parentOf{{1, 100}, {2, 1}, {3, 2}, {4, 1}, {5, 100}};
-    std::vector<int> order{1, 2, 3, 4, 5};
+    int parentOf[6] = {0, 9, 1, 2, 1, 9};
     int firstChild(int item) const {
-        for (int i : order) {
-            if (parentOf.at(i) == item) {
+        for (int i = 1; i <= 5; ++i) {
+            if (parentOf[i] == item) {
                 return i;
             }
         }
         return 0;
     }
     int nextSibling(int item) const {
-        bool after = false;
-        for (int i : order) {
-            if (after && parentOf.at(i) == parentOf.at(item)) {
+        for (int i = item + 1; i <= 5; ++i) {
+            if (parentOf[i] == parentOf[item]) {
                 return i;
             }
-            after = after || i == item;
         }
         return 0;
     }
-    int parent(int item) const { return parentOf.at(item) == 100 ? 0 : parentOf.at(item); }
-    bool isRoot(int item) const { return item == 100; }
+    int parent(int item) const { return parentOf[item] == 9 ? 0 : parentOf[item]; }
+    bool isRoot(int item) const { return item == 9; }
 };
 
 TEST(TreeRulesTest, PreOrderWalkAndNotices) {
     const LinkTree tree;
     std::vector<int> walked;
-    for (int i = NextTreeItem(tree, 100, true); i != 0; i = NextTreeItem(tree, i, true)) {
+    for (int i = NextTreeItem(tree, 9, true); i != 0; i = NextTreeItem(tree, i, true)) {
         walked.push_back(i);
     }
     EXPECT_EQ(walked, (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(NextTreeItem(tree, 2, false), 4);  // siblings only
-    EXPECT_EQ(NextTreeItem(tree, 100, false), 0);
+    EXPECT_EQ(NextTreeItem(tree, 9, false), 0);
     EXPECT_EQ(NextTreeItem(tree, 0, true), 0);
 
     DataBrowserNotice n;

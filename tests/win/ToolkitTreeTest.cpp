@@ -152,6 +152,7 @@ TEST_F(ToolkitTreeTest, DropsCountOnlyInsideTheRows) {
         ASSERT_EQ(Notices().size(), 1u);
         EXPECT_EQ(Notices()[0].notice.noticeKind, kNoticeDragStarted);
         EXPECT_EQ(Notices()[0].notice.item, r.dragged);
+        EXPECT_EQ(WordToHandle(Notices()[0].notice.control), tree);  // a handle in 32 bits
         EXPECT_EQ(toolkit.flags & kWindowDragging, kWindowDragging);
         POINT p = r.over ? At(r.over, r.x) : At(3, r.x);
         if (r.over == 0) {
