@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <richedit.h>
+
 #include "ToolkitFixture.h"
 #include "ui/win32/WinToolkit.h"
 
@@ -62,6 +64,35 @@ TEST_F(ToolkitTest, CtrlAInAnEditSelectsAllAndCtrlShiftADoesNothing) {
     EXPECT_EQ(Selection(edit), std::make_pair(DWORD{7}, DWORD{7}));
     PostKey(edit, 'A', false, true);
     EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{7}));
+}
+
+TEST_F(ToolkitTest, TreeAndRichEditKeysBecomeCommandsOrEdits) {
+    SendMessageW(Item(IDC_TREE), WM_KEYDOWN, VK_SPACE, 0);
+    HWND rich = Item(IDC_RICH);
+    toolkit.setText(IDC_RICH, "Allegro");
+    SendMessageW(rich, EM_SETSEL, 7, 7);
+    BYTE saved[256];
+    GetKeyboardState(saved);
+    BYTE held[256];
+    CopyMemory(held, saved, sizeof held);
+    held[VK_CONTROL] = 0x80;
+    SetKeyboardState(held);
+    for (WPARAM key : {WPARAM{'A'}, WPARAM{'Z'}}) {
+        MSGFILTER filter{};
+        filter.nmhdr = {rich, IDC_RICH, EN_MSGFILTER};
+        filter.msg = WM_KEYUP;
+        filter.wParam = key;
+        SendMessageW(dialog, WM_NOTIFY, IDC_RICH, reinterpret_cast<LPARAM>(&filter));
+    }
+    SetKeyboardState(saved);
+    // Ctrl+A selected all (a rich edit's all takes in its closing paragraph mark).
+    EXPECT_EQ(Selection(rich).first, 0u);
+    EXPECT_GE(Selection(rich).second, 7u);
+    std::vector<FourCharCode> commands;
+    for (const SeenEvent& e : SeenOf(kEventCmds)) {
+        commands.push_back(e.command);
+    }
+    EXPECT_EQ(commands, (std::vector<FourCharCode>{kCommandSpace, kCommandUndo}));
 }
 
 TEST_F(ToolkitTest, TheSameMessageRecordIsHandledOnce) {

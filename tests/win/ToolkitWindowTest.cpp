@@ -26,6 +26,16 @@ TEST_F(ToolkitTest, OpeningRegistersAndClassifiesEveryControl) {
               kWindowKeyboardFilter | kWindowExists | kWindowShown);
     EXPECT_TRUE(KeyboardFilterInstalled());
     EXPECT_TRUE(MessageHookInstalled());
+    toolkit.setOpacity(0.75f);
+    BYTE alpha = 0;
+    DWORD how = 0;
+    GetLayeredWindowAttributes(dialog, nullptr, &alpha, &how);
+    EXPECT_EQ(alpha, 191);  // 0.75 x 255, truncated
+    SetForegroundWindow(dialog);
+    EXPECT_TRUE(toolkit.isActive());
+    EnableWindow(HostWindow(), FALSE);  // a disabled owner: a modal dialog is up
+    EXPECT_FALSE(toolkit.isActive());
+    EnableWindow(HostWindow(), TRUE);
 
     char tabText[] = "Notes";
     TCITEMA tab{};
