@@ -6,7 +6,7 @@
 #include <string>
 
 #include "plugin/MenuItem.h"
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 #include "text/UniversalString.h"
 
 namespace tavrel {

@@ -2,7 +2,7 @@
 // boundary into the host process: nothing thrown may pass it.
 #include "plugin/Library.h"
 
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 
 namespace tavrel {
 

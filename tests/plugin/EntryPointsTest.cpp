@@ -10,7 +10,7 @@
 
 #include "plugin/EntryPoints.h"
 #include "plugin/Library.h"
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 #include "tests/plugin/ShellFixture.h"
 
 namespace {

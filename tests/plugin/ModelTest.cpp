@@ -6,7 +6,7 @@
 #include <string>
 
 #include "plugin/Library.h"
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 #include "tests/plugin/ShellFixture.h"
 #include "tests/text/Printers.h"
 #include "text/UniversalString.h"

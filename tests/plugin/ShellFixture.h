@@ -10,7 +10,7 @@
 #include <string>
 
 #include "plugin/EntryPoints.h"
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 #include "strings/Dictionary.h"
 #include "strings/ResourceStrings.h"
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "platform/Module.h"
-#include "plugin/ModelInterface.h"
-#include "plugin/StaticModel.h"
+#include "plugin/model/ModelInterface.h"
+#include "plugin/model/StaticModel.h"
 #include "strings/ResourceStrings.h"
 #include "text/UniversalString.h"
 
@@ -47,6 +47,11 @@ class Model : public ModelInterface, public StaticModel {
     UniversalString& GetString(UniversalString& out, const char* dictionary, const char* key,
                                const char* language) const override;
     virtual const resource_string::Dictionary* FindDictionary(const char* name) const;
+
+    // One line that describes text's style for the main dialog, in the
+    // words of the dictionary "font-styles": "Arial, Size 12, Bold, non
+    // Italic." or "(no style)".
+    UniversalString StyleDescription(const UniversalString& text) const;
 
     // The owned strings (null before Attach).
     const resource_string::ResourceStrings* Strings() const { return strings_.get(); }

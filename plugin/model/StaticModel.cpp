@@ -1,5 +1,5 @@
 // Anchors the second base's virtual table in one object file.
-#include "plugin/StaticModel.h"
+#include "plugin/model/StaticModel.h"
 
 namespace tavrel {
 

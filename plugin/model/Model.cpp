@@ -1,5 +1,5 @@
 // The plug-in model's operations and the shell's process-wide state.
-#include "plugin/Model.h"
+#include "plugin/model/Model.h"
 
 #include <new>
 #include <utility>

@@ -1,5 +1,5 @@
 // What an abstract model answers where a concrete one adds nothing.
-#include "plugin/ModelInterface.h"
+#include "plugin/model/ModelInterface.h"
 
 ModelInterface::~ModelInterface() = default;
 
