@@ -5,32 +5,10 @@
 #include <set>
 
 #include "platform/CodePage.h"
+#include "search/RequestRules.h"
 
 namespace tavrel::sim {
 namespace {
-
-struct NamedBit {
-    const char* name;
-    std::uint32_t bit;
-};
-
-constexpr NamedBit kCategories[] = {
-    {"text-expressions", SR_TEXT_EXPRESSIONS},
-    {"articulations", SR_ARTICULATIONS},
-    {"file-info", SR_FILE_INFO},
-    {"smart-shapes", SR_SMART_SHAPES},
-    {"staff-names", SR_STAFF_NAMES},
-    {"lyrics", SR_LYRICS},
-    {"staff-style-names", SR_STAFF_STYLE_NAMES},
-    {"text-blocks", SR_TEXT_BLOCKS},
-    {"group-names", SR_GROUP_NAMES},
-    {"repeat-texts", SR_REPEAT_TEXTS},
-};
-
-constexpr NamedBit kEffects[] = {
-    {"bold", EFFECT_BOLD},        {"italic", EFFECT_ITALIC}, {"underline", EFFECT_UNDERLINE},
-    {"fixed", EFFECT_FIXED_SIZE}, {"hidden", EFFECT_HIDDEN},
-};
 
 // The dialog's category boxes and "Search Everywhere" as first shown.
 constexpr std::uint32_t kEverywhereBoxes = SR_INITIAL_OPTIONS;
@@ -38,15 +16,6 @@ constexpr std::uint32_t kCategoryBoxes = SR_INITIAL_OPTIONS & ~SR_EVERYWHERE;
 static_assert((kCategoryBoxes & SR_EVERYWHERE) == 0, "boxes beneath Search Everywhere");
 
 constexpr std::int32_t kLargestSize = 32767;
-
-std::uint32_t EffectBit(const std::string& name) {
-    for (const NamedBit& e : kEffects) {
-        if (name == e.name) {
-            return e.bit;
-        }
-    }
-    return 0;
-}
 
 bool ParseSize(const std::string& text, std::uint16_t& size) {
     if (text.empty() || text.size() > 5 ||
@@ -162,9 +131,7 @@ bool OptIn(const std::string& v, ParseState& s, std::string& e) {
     const bool everywhere = v == "everywhere";
     const std::uint32_t bit = CategoryBit(v);
     if (!everywhere && bit == 0) {
-        e = "--in: unknown category \"" + v +
-            "\" (use everywhere, text-expressions, articulations, file-info, smart-shapes, "
-            "staff-names, lyrics, staff-style-names, text-blocks, group-names, repeat-texts)";
+        e = "--in: unknown category \"" + v + "\" (use everywhere, " + CategoryNames() + ")";
         return false;
     }
     if ((everywhere && s.everywhere) || (s.boxes & bit) != 0) {
@@ -312,15 +279,6 @@ bool ParseStyleOption(const std::string& text, StringStyle& style, std::string& 
     return true;
 }
 
-std::uint32_t CategoryBit(const std::string& name) {
-    for (const NamedBit& c : kCategories) {
-        if (name == c.name) {
-            return c.bit;
-        }
-    }
-    return 0;
-}
-
 bool ParseReplaceCommandLine(const std::vector<std::string>& args, ReplaceCommandLine& out,
                              std::string& error) {
     out = ReplaceCommandLine();
@@ -355,22 +313,18 @@ bool ParseReplaceCommandLine(const std::vector<std::string>& args, ReplaceComman
 }
 
 std::string RefusalReason(const SearchRequest& request) {
-    const bool searchEmpty = request.searchText.empty();
-    const bool replaceEmpty = request.replaceText.empty();
-    if (searchEmpty && !replaceEmpty) {
-        return "the search text is empty but the replacement is not; give --search too";
-    }
-    if ((request.options & (SR_EVERYWHERE | kCategoryBoxes)) == 0) {
-        return "no category chosen; name one with --in";
-    }
-    if (searchEmpty) {
-        const StringStyle& style = request.replaceText.style();
-        const bool styleEmpty = style.fontName.empty() && style.size == kUnset16 &&
-                                style.effects == 0 && style.effectsMask == 0;
-        if (styleEmpty || (request.options & SR_USE_REPLACE_STYLE) == 0) {
+    // The command line always opens a score, so the host has a window.
+    switch (ReplaceAllBlocker(1, request.searchText, request.replaceText, request.options)) {
+        case ReplaceAllBlock::ReplacementWithoutSearch:
+            return "the search text is empty but the replacement is not; give --search too";
+        case ReplaceAllBlock::NoCategory:
+            return "no category chosen; name one with --in";
+        case ReplaceAllBlock::NothingToDo:
             return "both texts are empty and no replacement style is given; give --search, "
                    "or --replace-style to restyle";
-        }
+        case ReplaceAllBlock::NoDocument:
+        case ReplaceAllBlock::None:
+            break;
     }
     return std::string();
 }

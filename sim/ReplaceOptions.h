@@ -28,9 +28,6 @@ struct ReplaceCommandLine {
 // Gives false and a message for anything else.
 bool ParseStyleOption(const std::string& text, StringStyle& style, std::string& error);
 
-// The option bit of a category name ("lyrics", "text-expressions", ...), or 0.
-std::uint32_t CategoryBit(const std::string& name);
-
 // Parses the words after "replace". False and a message that says what to
 // change for a bad command line.
 bool ParseReplaceCommandLine(const std::vector<std::string>& args, ReplaceCommandLine& out,

@@ -179,7 +179,7 @@ TEST(ReplaceOptionsTest, RefusesWhatTheDialogWouldNotRun) {
     // A word with no category at all (the command line cannot make one).
     SearchRequest bare;
     bare.searchText = UniversalString("a");
-    bare.options = SR_MATCH_CASE | SR_USE_SEARCH_STYLE;
+    bare.options = SR_MATCH_CASE;
     EXPECT_NE(RefusalReason(bare).find("no category"), std::string::npos);
 }
 
