@@ -2,7 +2,9 @@
 // boundary into the host process: nothing thrown may pass it.
 #include "plugin/Library.h"
 
+#include "plugin/EntryPoints.h"
 #include "plugin/model/Model.h"
+#include "search/dialogs/Dialogs.h"
 
 namespace tavrel {
 
@@ -13,6 +15,8 @@ bool OnLibraryLoad(platform::ModuleHandle module) noexcept {
             return false;
         }
         model->Attach(module);
+        // Choosing the menu item opens the main dialog.
+        SetMainDialogOpener([](void* owner) { OpenMainDialog(owner); });
         return true;
     } catch (...) {
         // A half-read model is no model: the library reports that it cannot load.
@@ -22,6 +26,10 @@ bool OnLibraryLoad(platform::ModuleHandle module) noexcept {
 }
 
 void OnLibraryUnload() noexcept {
+    // The windows and the toolkit's hooks go first: nothing of the library
+    // may be called from the system once it is unloaded.
+    SetMainDialogOpener(nullptr);
+    DestroyDialogs();
     if (EntryPointModel() == Model::ExistingInstance()) {
         SetEntryPointModel(nullptr);  // never leave a pointer to a freed model
     }

@@ -64,7 +64,6 @@
 #define IDC_FS_HIDDEN 1034
 #define IDC_FS_SAMPLE 1053
 
-
 // Window styles.
 #define LX_WS_POPUP 0x80000000
 #define LX_WS_CHILD 0x40000000
@@ -87,6 +86,7 @@
 #define LX_BS_ICON 0x40
 #define LX_ES_AUTOHSCROLL 0x80
 #define LX_SS_LEFT 0x0
+#define LX_SS_NOTIFY 0x100  // a click on the label reaches the dialog
 #define LX_TVS_LINESATROOT 0x4
 #define LX_TVS_NOTOOLTIPS 0x80
 #define LX_TVS_FULLROWSELECT 0x1000

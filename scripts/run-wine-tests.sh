@@ -72,6 +72,12 @@ set +e
 "$loader" NOTAVO.EXE --gtest_color=no "$@" >"$log" 2>&1
 rc=$?
 set -e
+# Pictures the tests took of their windows (BMP) become PNG files beside them.
+for shot in ./*.bmp; do
+  if [ -e "$shot" ] && command -v convert >/dev/null; then
+    convert "$shot" "${shot%.bmp}.png" && rm -f "$shot" || true
+  fi
+done
 # Wine's wrapper warns about the half of a multiarch set-up it does not need.
 grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' \
         -e 'apt-get install wine32' -e '^it looks like' "$log" || true

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/Commands.h"
+#include "sim/DialogCommand.h"
 #include "sim/FileAccess.h"
 #include "sim/ReplaceCommand.h"
 
@@ -17,6 +18,8 @@ const std::vector<tavrel::sim::Command>& CommandTable() {
          tavrel::sim::RunShow},
         {"replace", tavrel::sim::kReplaceSynopsis, tavrel::sim::kReplaceSummary,
          tavrel::sim::RunReplace},
+        {"dialog", tavrel::sim::kDialogSynopsis, tavrel::sim::kDialogSummary,
+         tavrel::sim::RunDialog},
     };
     return commands;
 }

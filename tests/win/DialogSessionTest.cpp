@@ -1,0 +1,206 @@
+// The plug-in's dialogs as a user meets them in the host: lexora.dll loaded,
+// its menu item chosen, the main dialog made from its template and driven
+// through real window messages (typing, boxes, the options area, Use Style
+// with the modal Font & Style dialog, Replace All) over two open documents.
+// Pictures of the dialogs are saved beside NOTAVO.EXE.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+
+#include "WinDialogs.h"
+#include "host/RecordLayout.h"
+#include "sim/Document.h"
+#include "sim/ScoreFile.h"
+#include "sim/Simulator.h"
+
+namespace {
+
+using wintest::Children;
+using wintest::FindDialog;
+using wintest::Pump;
+using wintest::SaveScreenshot;
+using wintest::TemplateItem;
+using wintest::Text;
+
+// Long enough for the dialog's 300 ms refresh to have run.
+constexpr DWORD kRefresh = 450;
+
+HMODULE Plugin() {
+    static HMODULE module = LoadLibraryW(L"lexora.dll");
+    return module;
+}
+
+template <typename F>
+F Entry(const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(Plugin(), name)));
+}
+
+tavrel::sim::Document Score(const std::string& lyrics) {
+    const std::string json =
+        R"({"format": "notavo-score", "version": 1,
+            "fonts": {"0": {"name": "Times New Roman", "arg": 4096},
+                      "3": {"name": "Notaglyph", "arg": 0}},
+            "texts": {"txve": {"1": ")" +
+        lyrics + R"("}}})";
+    tavrel::sim::Document document;
+    std::string error;
+    EXPECT_TRUE(tavrel::sim::ParseScore("score.json", json, document, error)) << error;
+    return document;
+}
+
+// Every control of the window sits where its template row puts it.
+void ExpectTemplateLayout(HWND dialog, const std::vector<TemplateItem>& items) {
+    const std::vector<HWND> children = Children(dialog);
+    ASSERT_EQ(items.size(), children.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const TemplateItem& item = items[i];
+        SCOPED_TRACE(std::to_string(item.id) + " " + item.text);
+        RECT expected = {item.x, item.y, item.x + item.width, item.y + item.height};
+        MapDialogRect(dialog, &expected);
+        RECT actual;
+        GetWindowRect(children[i], &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(expected.left, actual.left);
+        EXPECT_EQ(expected.top, actual.top);
+        EXPECT_EQ(expected.right, actual.right);
+        EXPECT_EQ(expected.bottom, actual.bottom);
+        EXPECT_EQ(item.id, GetDlgCtrlID(children[i]));
+        char className[32] = {};
+        GetClassNameA(children[i], className, 32);
+        EXPECT_EQ(0, lstrcmpiA(item.className, className));
+        EXPECT_EQ(item.style & 0xFFFF, GetWindowLongW(children[i], GWL_STYLE) & 0xFFFF);
+    }
+}
+
+HWND g_host = nullptr;
+bool g_answered = false;
+
+HTREEITEM FirstRow(HWND tree) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+}
+
+std::wstring RowText(HWND tree, HTREEITEM row) {
+    wchar_t buffer[128] = {};
+    TVITEMW item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = row;
+    item.pszText = buffer;
+    item.cchTextMax = 128;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+// Runs inside the Font & Style dialog's modal loop: the user picks the
+// document's default font (the first row), ticks Italic and confirms.
+void CALLBACK AnswerStyleDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND dialog = FindDialog(L"Font & Style");
+    if (dialog == nullptr) {
+        return;  // the test sees no answer and fails
+    }
+    g_answered = true;
+    ExpectTemplateLayout(dialog, wintest::kStyleItems);
+    HWND tree = GetDlgItem(dialog, IDC_FS_FONT_LIST);
+    EXPECT_GT(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 2);
+    HTREEITEM first = FirstRow(tree);
+    EXPECT_EQ(L"Times New Roman", RowText(tree, first));
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(L"Times New Roman", Text(GetDlgItem(dialog, IDC_FS_FONT_NAME)));
+    HWND italic = GetDlgItem(dialog, IDC_FS_ITALIC);
+    EXPECT_EQ(BST_INDETERMINATE, SendMessageW(italic, BM_GETCHECK, 0, 0));  // any
+    SendMessageW(italic, BM_CLICK, 0, 0);                                   // off
+    SendMessageW(italic, BM_CLICK, 0, 0);                                   // on
+    EXPECT_EQ(BST_CHECKED, SendMessageW(italic, BM_GETCHECK, 0, 0));
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SaveScreenshot(dialog, L"dialog-font-style.bmp"));
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+TEST(DialogSessionTest, AUserRestylesAWordInEveryOpenDocument) {
+    auto& host = tavrel::sim::Simulator::Instance();
+    host.Reset();
+    host.Open(Score("Wake, the morn-ing light is call-ing"));
+    host.Open(Score("light of home"));
+    g_host = CreateWindowExW(0, L"STATIC", L"Notavo", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, Plugin());
+    ASSERT_EQ(0x11000000u, Entry<std::uint32_t (*)(std::uint32_t)>("NotavoExtensionVersion")(0));
+    unsigned char item[0xCE] = {};
+    ASSERT_EQ(1, (Entry<std::int16_t (*)(void*, std::int16_t, void*)>("NotavoExtensionEnumerate")(
+                     g_host, 0, item)));
+    auto invoke = Entry<std::int16_t (*)(void*, std::int16_t, std::uint32_t, std::uint32_t)>(
+        "NotavoExtensionInvoke");
+    EXPECT_EQ(0, invoke(g_host, 0, 0, 0));
+    Pump(kRefresh);
+
+    HWND dialog = FindDialog(L"Lexora");
+    ASSERT_NE(nullptr, dialog) << "the main dialog did not open";
+    auto control = [dialog](int id) { return GetDlgItem(dialog, id); };
+    ExpectTemplateLayout(dialog, wintest::kMainItems);
+    // First opening: short, the options hidden and their boxes disabled.
+    RECT collapsed;
+    GetWindowRect(dialog, &collapsed);
+    EXPECT_EQ(L"Show Options...", Text(control(IDC_EXPANDER_LABEL)));
+    EXPECT_EQ(BST_CHECKED, SendMessageW(control(IDC_EVERYWHERE), BM_GETCHECK, 0, 0));
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_EVERYWHERE)));
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_LYRICS)));
+    EXPECT_TRUE(SaveScreenshot(dialog, L"dialog-main-collapsed.bmp"));
+
+    wintest::Type(control(IDC_SEARCH_TEXT), L"light");
+    wintest::Type(control(IDC_REPLACE_TEXT), L"light");
+    SendMessageW(control(IDC_EXPANDER), BM_CLICK, 0, 0);
+    Pump(kRefresh);
+    RECT expanded;
+    GetWindowRect(dialog, &expanded);
+    EXPECT_GT(expanded.bottom - expanded.top, collapsed.bottom - collapsed.top);
+    EXPECT_EQ(L"Hide Options", Text(control(IDC_EXPANDER_LABEL)));
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_EVERYWHERE)));
+    ASSERT_TRUE(IsWindowEnabled(control(IDC_ALL_DOCUMENTS))) << "two documents are open";
+    SendMessageW(control(IDC_ALL_DOCUMENTS), BM_CLICK, 0, 0);
+    EXPECT_EQ(BST_CHECKED, SendMessageW(control(IDC_ALL_DOCUMENTS), BM_GETCHECK, 0, 0));
+    EXPECT_TRUE(SaveScreenshot(dialog, L"dialog-main-expanded.bmp"));
+
+    g_answered = false;
+    SetTimer(nullptr, 0, 100, AnswerStyleDialog);
+    SendMessageW(control(IDC_REPLACE_STYLE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_TRUE(g_answered) << "the Font & Style dialog did not open";
+    EXPECT_EQ(nullptr, FindDialog(L"Font & Style"));
+    EXPECT_EQ(L"Times New Roman, Italic.", Text(control(IDC_REPLACE_STYLE_TEXT)));
+    EXPECT_EQ(BST_CHECKED, SendMessageW(control(IDC_USE_REPLACE_STYLE), BM_GETCHECK, 0, 0));
+
+    Pump(kRefresh);
+    ASSERT_TRUE(IsWindowEnabled(control(IDC_REPLACE_ALL)));
+    SendMessageW(control(IDC_REPLACE_ALL), BM_CLICK, 0, 0);
+    ASSERT_EQ(1u, host.GetJournal().Alerts().size());
+    EXPECT_EQ("2 occurrences were found and replaced.", host.GetJournal().Alerts()[0]);
+    const auto starts = host.GetJournal().EventsOf(tavrel::sim::EventKind::EditStarted);
+    ASSERT_EQ(2u, starts.size());
+    EXPECT_EQ(u"Lexora", starts[0].editName);
+    EXPECT_EQ(u"Lexora", starts[1].editName);
+    EXPECT_EQ(1, starts[0].document);
+    EXPECT_EQ(2, starts[1].document);
+    EXPECT_TRUE(IsWindowEnabled(dialog)) << "enabled again after the alert";
+    const std::u16string* lyrics =
+        host.FindDocument(2)->FindText(tavrel::layout::kLyricsVerse, {1, 0});
+    ASSERT_NE(nullptr, lyrics);
+    EXPECT_NE(u"light of home", *lyrics);
+    EXPECT_NE(std::u16string::npos, lyrics->find(u"^nfx(2)light"));
+
+    // The close box hides the dialog; choosing the menu item shows it again
+    // as it was left.
+    SendMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    invoke(g_host, 0, 0, 0);
+    EXPECT_EQ(dialog, FindDialog(L"Lexora"));
+    EXPECT_EQ(L"light", Text(control(IDC_SEARCH_TEXT)));
+    EXPECT_EQ(L"Hide Options", Text(control(IDC_EXPANDER_LABEL)));
+    SendMessageW(dialog, WM_CLOSE, 0, 0);
+    DestroyWindow(g_host);
+    host.Reset();
+}
+
+}  // namespace
