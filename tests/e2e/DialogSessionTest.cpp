@@ -279,6 +279,17 @@ TEST_F(DialogSessionTest, ReopeningKeepsWhatTheUserLeftUnlessTheWindowWasDestroy
     const std::size_t half = kept.size() / 2;
     EXPECT_EQ(kept.substr(0, half), kept.substr(half));
 
+    // About is modal over the main dialog; its OK button (Enter) closes it.
+    EXPECT_EQ(0u, Run("click 1072\nprint")
+                      .find("dialog 163 \"About Lexora\" 238x159 opacity=1\n"
+                            "dialog 106 \"Lexora\""));
+    EXPECT_EQ(0u, Run("click 1072\nkey enter\nprint").find("dialog 106 \"Lexora\""));
+    // Help opens the host's topic of the dialog.
+    Run("click 1035");
+    const auto help = sim::Simulator::Instance().GetJournal().EventsOf(sim::EventKind::HelpOpened);
+    ASSERT_EQ(1u, help.size());
+    EXPECT_EQ("9967", help[0].text);
+
     // The system destroys the window (as with its owner): the next opening
     // starts from the first options but keeps the texts.
     headless::Destroy(Dialogs().main.window);
