@@ -50,8 +50,8 @@
 #define IDC_MATCH_CASE 1042
 #define IDC_WHOLE_WORDS 1043
 #define IDC_ALL_DOCUMENTS 1045
-#define IDC_HELP 1035
-#define IDC_ABOUT 1072
+#define IDC_HELP_BUTTON 1035
+#define IDC_ABOUT_BUTTON 1072
 
 // The Font & Style dialog.
 #define IDC_FS_FONT_LIST 1047

@@ -44,8 +44,8 @@ constexpr ControlLayoutEntry kMainLayout[] = {
     {IDC_WHOLE_WORDS, 0, kKindCbox, kLayoutMoveRightAndDown, 0, 0},
     {IDC_ALL_DOCUMENTS, 0, kKindCbox, kLayoutMoveRightAndDown, 0, 0},
     {IDC_EXPANDER, 0, kKindCbox, kLayoutMoveRightAndDown, 0, 0},
-    {IDC_ABOUT, 0, kKindPush, kLayoutMoveRightAndDown, 0, 0},
-    {IDC_HELP, 0, kKindPush, kLayoutMoveRightAndDown, 0, 0},
+    {IDC_ABOUT_BUTTON, 0, kKindPush, kLayoutMoveRightAndDown, 0, 0},
+    {IDC_HELP_BUTTON, 0, kKindPush, kLayoutMoveRightAndDown, 0, 0},
     {0, 0, 0, 0, 0, 0},
 };
 
@@ -120,7 +120,7 @@ void OnControl(Uwindow& dialog, FindReplaceState& state, std::uint32_t id) {
             Collect(dialog, state);
             UpdateOptions(dialog, state);
             break;
-        case IDC_HELP:
+        case IDC_HELP_BUTTON:
             OpenHelp();
             break;
         case IDC_REPLACE_ALL:
@@ -130,7 +130,7 @@ void OnControl(Uwindow& dialog, FindReplaceState& state, std::uint32_t id) {
         case IDC_EXPANDER_LABEL:
             ToggleOptions(dialog, state);
             break;
-        case IDC_ABOUT:
+        case IDC_ABOUT_BUTTON:
             OpenAboutDialog(dialog.window);
             break;
         default:
