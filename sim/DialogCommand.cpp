@@ -94,9 +94,14 @@ bool ParseCurrent(const std::string& text, std::size_t& current, std::string& er
 }
 
 bool ParseArgs(const std::vector<std::string>& args, DialogCommandLine& cl, std::string& error) {
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         std::string value;
+        if (arg.size() > 1 && arg[0] == '-' && !given.insert(arg).second) {
+            error = arg + " given twice";
+            return false;
+        }
         if (arg == "--script" || arg == "--current" || arg == "--output") {
             if (!TakeValue(args, i, value, error)) {
                 return false;

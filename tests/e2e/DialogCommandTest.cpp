@@ -85,6 +85,29 @@ TEST_F(DialogCommandTest, ABadActionStopsTheRunWithItsLineAndWritesNothing) {
     }
 }
 
+TEST_F(DialogCommandTest, ABadCommandLineIsRefused) {
+    const std::string path = WriteScore("s.json", EveryKindScoreJson());
+    struct Row {
+        int line;
+        std::vector<std::string> args;
+        std::string error;
+    };
+    const Row rows[] = {
+        {__LINE__, {}, "notavo-sim dialog: name at least one score file"},
+        {__LINE__, {"--dry-run", "--dry-run", path}, "notavo-sim dialog: --dry-run given twice"},
+        {__LINE__, {"--current", "2", path}, "notavo-sim dialog: --current 2: only 1 score"},
+        {__LINE__, {"--script", Dir() + "/none.txt", path}, "notavo-sim dialog: --script "},
+        {__LINE__, {"--output", Dir() + "/none", path}, "notavo-sim dialog: --output "},
+        {__LINE__, {"--colour", path}, "notavo-sim dialog: unknown option \"--colour\""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const CommandResult r = Dialog(row.args, "");
+        EXPECT_EQ(2, r.status);
+        EXPECT_EQ(0u, r.err.find(row.error)) << r.err;
+    }
+}
+
 TEST_F(DialogCommandTest, HelpNamesTheSystemFontsOfTheStandIn) {
     const std::string help = sim::kDialogSummary;
     for (const std::u16string& font : platform::SystemFontNames(nullptr)) {
