@@ -8,7 +8,9 @@
 #include <optional>
 #include <set>
 
+#include "sim/Commands.h"
 #include "sim/DialogScript.h"
+#include "sim/FileAccess.h"
 #include "sim/ReplaceChanges.h"
 #include "sim/ScoreFile.h"
 #include "sim/Simulator.h"
@@ -187,18 +189,11 @@ int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostre
     if (!ParseArgs(args, cl, error) || !ReadScript(cl, in, lines, error) ||
         !Destinations(cl, destinations, error)) {
         err << kCommand << error << "\n";
-        return 2;
+        return kExitUsage;
     }
-    std::vector<Document> documents(cl.scores.size());
-    bool loaded = true;
-    for (std::size_t i = 0; i < cl.scores.size(); ++i) {
-        if (!LoadScore(cl.scores[i], documents[i], error)) {
-            err << error << "\n";
-            loaded = false;
-        }
-    }
-    if (!loaded) {
-        return 2;
+    std::vector<Document> documents;
+    if (const int status = LoadScores(cl.scores, documents, err)) {
+        return status;
     }
     Simulator& host = Simulator::Instance();
     host.Reset();
@@ -220,22 +215,30 @@ int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostre
             err << script.Error() << "\n";
         }
     }
-    bool saved = true;
+    std::vector<std::string> notSaved;
     for (std::size_t i = 0; ran && !cl.dryRun && i < ids.size(); ++i) {
         const Document* now = host.FindDocument(ids[i]);
         if (now == nullptr || CompareSnapshots(i, before[i], DocumentSnapshot(*now)).empty()) {
             continue;
         }
-        if (!SaveScore(*now, destinations[i], error)) {
-            err << kCommand << error << "\n";
-            saved = false;
+        FileProblem problem;
+        if (!SaveScore(*now, destinations[i], problem)) {
+            err << kCommand << problem.message << "\n";
+            notSaved.push_back(destinations[i]);
         }
     }
     host.Reset();
     if (!ran) {
-        return 2;
+        return kExitUsage;
     }
-    return saved ? 0 : 1;
+    if (!notSaved.empty()) {
+        out << "Not saved:";
+        for (std::size_t i = 0; i < notSaved.size(); ++i) {
+            out << (i == 0 ? " " : ", ") << notSaved[i];
+        }
+        out << " (the reasons are on standard error)\n";
+    }
+    return notSaved.empty() ? 0 : kExitFailed;
 }
 
 int RunDialog(const std::vector<std::string>& args) {

@@ -40,8 +40,9 @@ class DialogSessionTest : public E2eTest {
     void Open(int count, const std::string& text = "Allegro") {
         for (int i = 0; i < count; ++i) {
             sim::Document document;
-            std::string error;
-            ASSERT_TRUE(sim::ParseScore("score.json", Score(text), document, error)) << error;
+            sim::FileProblem problem;
+            ASSERT_TRUE(sim::ParseScore("score.json", Score(text), document, problem))
+                << problem.message;
             sim::Simulator::Instance().Open(std::move(document));
         }
         sim::StartPluginAsHost();

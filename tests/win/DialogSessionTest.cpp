@@ -47,8 +47,8 @@ tavrel::sim::Document Score(const std::string& lyrics) {
             "texts": {"txve": {"1": ")" +
         lyrics + R"("}}})";
     tavrel::sim::Document document;
-    std::string error;
-    EXPECT_TRUE(tavrel::sim::ParseScore("score.json", json, document, error)) << error;
+    tavrel::sim::FileProblem problem;
+    EXPECT_TRUE(tavrel::sim::ParseScore("score.json", json, document, problem)) << problem.message;
     return document;
 }
 
