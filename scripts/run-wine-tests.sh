@@ -66,6 +66,13 @@ if [ ! -f "$WINEPREFIX/.lexora-prefix-ready" ]; then
   touch "$WINEPREFIX/.lexora-prefix-ready"
 fi
 
+# No window manager runs on the virtual display to draw captions and frames:
+# Wine draws them itself, so the tests' pictures show whole dialogs.
+if [ ! -f "$WINEPREFIX/.lexora-undecorated" ]; then
+  "$loader" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+    >/dev/null 2>&1 && wineserver -w && touch "$WINEPREFIX/.lexora-undecorated"
+fi
+
 cd "$bin"
 log=$(mktemp)
 set +e

@@ -7,6 +7,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+// The system headers' name for its find dialog would rename the document's
+// own FindText below.
+#undef FindText
 
 #include <cstdint>
 #include <string>
@@ -59,8 +62,11 @@ void ExpectTemplateLayout(HWND dialog, const std::vector<TemplateItem>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const TemplateItem& item = items[i];
         SCOPED_TRACE(std::to_string(item.id) + " " + item.text);
-        RECT expected = {item.x, item.y, item.x + item.width, item.y + item.height};
-        MapDialogRect(dialog, &expected);
+        // Position and size are converted apart, as the dialog manager does.
+        RECT units = {item.x, item.y, item.width, item.height};
+        MapDialogRect(dialog, &units);
+        const RECT expected = {units.left, units.top, units.left + units.right,
+                               units.top + units.bottom};
         RECT actual;
         GetWindowRect(children[i], &actual);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
@@ -115,7 +121,6 @@ void CALLBACK AnswerStyleDialog(HWND, UINT, UINT_PTR id, DWORD) {
     SendMessageW(italic, BM_CLICK, 0, 0);                                   // off
     SendMessageW(italic, BM_CLICK, 0, 0);                                   // on
     EXPECT_EQ(BST_CHECKED, SendMessageW(italic, BM_GETCHECK, 0, 0));
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(SaveScreenshot(dialog, L"dialog-font-style.bmp"));
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
@@ -193,6 +198,7 @@ TEST(DialogSessionTest, AUserRestylesAWordInEveryOpenDocument) {
     // The close box hides the dialog; choosing the menu item shows it again
     // as it was left.
     SendMessageW(dialog, WM_CLOSE, 0, 0);
+    Pump(100);  // the close box's cancel command comes posted
     EXPECT_FALSE(IsWindowVisible(dialog));
     invoke(g_host, 0, 0, 0);
     EXPECT_EQ(dialog, FindDialog(L"Lexora"));

@@ -67,6 +67,10 @@ std::wstring Text(HWND window) {
 }
 
 bool SaveScreenshot(HWND window, const wchar_t* path) {
+    // Frame and controls painted as they are now, before the copy.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(150);
     RECT r;
     GetWindowRect(window, &r);
     const int width = r.right - r.left;
