@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <string>
 
 #include "text/CharClass.h"
 #include "text/Options.h"
@@ -85,6 +87,125 @@ bool ReadCharacterCode(const std::u16string& digits, char16_t& ch) {
     return true;
 }
 
+constexpr std::size_t kInsertRows = std::size(kInserts) - 1;  // the escaped caret apart
+
+// The row of the insert that begins at the caret t[i], or -1. Each insert
+// holds one caret, at its start, and none is the start of another, so at
+// most one row fits a caret and the inserts of a text never overlap.
+int InsertRowAt(const std::u16string& t, std::size_t i) {
+    if (i + 1 >= t.size()) {
+        return -1;
+    }
+    for (std::size_t row = 0; row < kInsertRows; ++row) {
+        const char16_t* from = kInserts[row].from;
+        if (from[1] == t[i + 1] &&
+            t.compare(i, std::char_traits<char16_t>::length(from), from) == 0) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+// Converting row by row with the plain search's restart rule, a row's
+// search that fails on a caret resumes after it: in "^fl^flat()" the flat
+// row fails on the second caret after "^fl" and never tries it. So in one
+// pass each caret carries, per row, whether that row's search tries it:
+// it does unless the caret before it was tried, begins no insert, and the
+// text from there up to this caret is a proper beginning of the row's
+// insert. The escaped caret, converted last, pairs the carets that are left.
+class InsertEncoder {
+  public:
+    explicit InsertEncoder(const std::u16string& t) : t_(t) { out_.reserve(t.size()); }
+
+    std::u16string Run(std::size_t firstCaret) {
+        std::size_t i = 0;
+        for (std::size_t q = firstCaret; q != std::u16string::npos; q = t_.find(u'^', q + 1)) {
+            if (q < i) {
+                continue;  // inside a converted insert (it holds no caret, but be safe)
+            }
+            Copy(i, q);
+            i = Caret(q);
+        }
+        Copy(i, t_.size());
+        FlushCaret();
+        return std::move(out_);
+    }
+
+  private:
+    void Copy(std::size_t from, std::size_t to) {
+        if (from < to) {
+            FlushCaret();
+            out_.append(t_, from, to - from);
+        }
+    }
+    void FlushCaret() {
+        if (pendingCaret_) {
+            out_ += u'^';
+            pendingCaret_ = false;
+        }
+    }
+    unsigned TriedRows(std::size_t q) const {
+        constexpr unsigned kAll = (1u << kInsertRows) - 1;
+        if (!hasPrev_ || prevBeginsInsert_) {
+            return kAll;
+        }
+        unsigned tried = kAll;
+        const std::size_t gap = q - prev_;
+        for (std::size_t row = 0; row < kInsertRows; ++row) {
+            const char16_t* from = kInserts[row].from;
+            if ((prevTried_ & (1u << row)) != 0 && gap < std::char_traits<char16_t>::length(from) &&
+                t_.compare(prev_, gap, from, gap) == 0) {
+                tried &= ~(1u << row);
+            }
+        }
+        return tried;
+    }
+    // Converts the caret at q; returns the index after what it took.
+    std::size_t Caret(std::size_t q) {
+        const int row = InsertRowAt(t_, q);
+        const unsigned tried = TriedRows(q);
+        hasPrev_ = true;
+        prev_ = q;
+        prevBeginsInsert_ = row >= 0;
+        prevTried_ = tried;
+        if (row >= 0 && (tried & (1u << row)) != 0) {
+            FlushCaret();
+            out_ += kInserts[row].to;
+            return q + std::char_traits<char16_t>::length(kInserts[row].from);
+        }
+        if (pendingCaret_ && pendingAt_ + 1 == q) {
+            out_ += u'\u001E';
+            pendingCaret_ = false;
+        } else {
+            FlushCaret();
+            pendingCaret_ = true;
+            pendingAt_ = q;
+        }
+        return q + 1;
+    }
+
+    const std::u16string& t_;
+    std::u16string out_;
+    bool hasPrev_ = false, prevBeginsInsert_ = false;
+    std::size_t prev_ = 0;
+    unsigned prevTried_ = 0;
+    bool pendingCaret_ = false;  // a caret left over, not yet written
+    std::size_t pendingAt_ = 0;
+};
+
+// The insert a placeholder unit stands for, or null.
+const Conversion* PlaceholderInsert(char16_t c) {
+    if (c != u'\u0001' && (c < u'\u0014' || c > u'\u001E')) {
+        return nullptr;
+    }
+    for (const Conversion& insert : kInserts) {
+        if (insert.to[0] == c) {
+            return &insert;
+        }
+    }
+    return nullptr;
+}
+
 // Every occurrence ReplaceAll can find is a plain substring, so a pattern
 // that is not one leaves the text as it is; looking first spares most texts
 // a full pass per table row.
@@ -97,15 +218,28 @@ void ReplaceEach(std::u16string& text, const char16_t* pattern, const char16_t* 
 }  // namespace
 
 void EncodeInserts(UniversalString& s) {
-    for (const Conversion& c : kInserts) {
-        ReplaceEach(s.text(), c.from, c.to);
+    const std::size_t caret = s.text().find(u'^');
+    if (caret != std::u16string::npos) {
+        s.setText(InsertEncoder(s.text()).Run(caret));
     }
 }
 
 void DecodeInserts(UniversalString& s) {
-    for (const Conversion& c : kInserts) {
-        ReplaceEach(s.text(), c.to, c.from);
+    const std::u16string& t = s.text();
+    if (!HoldsPlaceholder(t)) {
+        return;
     }
+    std::u16string out;
+    out.reserve(t.size() + t.size() / 4);
+    for (char16_t c : t) {
+        const Conversion* insert = PlaceholderInsert(c);
+        if (insert != nullptr) {
+            out += insert->from;
+        } else {
+            out += c;
+        }
+    }
+    s.setText(std::move(out));
 }
 
 void ConvertTypedEscapes(UniversalString& s) {
@@ -204,7 +338,25 @@ GroupStep ReadGroupStep(const std::u16string& t, std::size_t i, bool open) {
     return {GroupStep::kAddBit, effect->bit, effect->length};
 }
 
+// True when the walk below could open a group: a legacy command comes
+// before the first effects command (within the walk's bound).
+bool MayHoldGroup(const std::u16string& t) {
+    for (std::size_t i = t.find(u'^'); i != std::u16string::npos && i + 6 < t.size();
+         i = t.find(u'^', i + 1)) {
+        if (IsCommand(t, i, u'n', u'f')) {
+            return false;
+        }
+        if (IsCommand(t, i, u'e', u'f')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Normalize(UniversalString& s, std::int32_t* index) {
+    if (!MayHoldGroup(s.text())) {
+        return;
+    }
     // Built into a new text: a converted group only shortens what lies behind
     // the walk, so the walk's bound on the original text is the same test
     // as on the changing one, and each character is copied once.

@@ -6,6 +6,7 @@
 #include "text/Inserts.h"
 #include "text/StyleCommands.h"
 #include "text/StyledMatch.h"
+#include "text/StyledOnePass.h"
 #include "text/StyledSplice.h"
 
 namespace tavrel {
@@ -151,13 +152,21 @@ int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
     return ReplaceNextNormalized(text, search, replacement, position, options);
 }
 
-std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
-                                  const UniversalString& replacement, std::uint32_t options) {
+namespace {
+
+// The host text as the steps search it: inserts as placeholders, legacy
+// effect groups converted once (a group that a replacement made convertible
+// later on would change the style of text already replaced).
+UniversalString Prepared(const UniversalString& text) {
     UniversalString work(text);
     EncodeInserts(work);
-    // Converted once: a group that a replacement made convertible later on
-    // would change the style of text already replaced.
     NormalizeLegacyEffects(work);
+    return work;
+}
+
+std::uint32_t Stepwise(UniversalString& work, const UniversalString& search,
+                       const UniversalString& replacement, std::uint32_t options,
+                       std::vector<int>* steps) {
     std::int32_t position = 0;
     std::uint32_t count = 0;
     // Each call that finds something leaves less text after the position;
@@ -165,6 +174,9 @@ std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& 
     std::int64_t left = static_cast<std::int64_t>(work.length()) + 1;
     for (;;) {
         const int result = ReplaceNextNormalized(work, search, replacement, position, options);
+        if (steps != nullptr) {
+            steps->push_back(result);
+        }
         if (result == 0) {
             break;
         }
@@ -178,9 +190,51 @@ std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& 
         }
         left = now;
     }
+    return count;
+}
+
+void PutBack(UniversalString& text, UniversalString& work) {
+    DecodeInserts(work);
+    text.setText(std::move(work.text()));
+}
+
+}  // namespace
+
+std::uint32_t ReplaceInStyledTextStepwise(UniversalString& text, const UniversalString& search,
+                                          const UniversalString& replacement, std::uint32_t options,
+                                          std::vector<int>* steps) {
+    UniversalString work = Prepared(text);
+    const std::uint32_t count = Stepwise(work, search, replacement, options, steps);
     if (count > 0) {
-        DecodeInserts(work);
-        text.setText(work.text());
+        PutBack(text, work);
+    }
+    return count;
+}
+
+bool ReplaceInStyledTextOnePass(UniversalString& text, const UniversalString& search,
+                                const UniversalString& replacement, std::uint32_t options,
+                                std::uint32_t& count, std::vector<int>* steps) {
+    UniversalString work = Prepared(text);
+    if (!ReplaceAllInOnePass(work.text(), search, replacement, options, work.text(), count,
+                             steps)) {
+        return false;
+    }
+    if (count > 0) {
+        PutBack(text, work);
+    }
+    return true;
+}
+
+std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
+                                  const UniversalString& replacement, std::uint32_t options) {
+    UniversalString work = Prepared(text);
+    std::uint32_t count = 0;
+    if (!ReplaceAllInOnePass(work.text(), search, replacement, options, work.text(), count,
+                             nullptr)) {
+        count = Stepwise(work, search, replacement, options, nullptr);
+    }
+    if (count > 0) {
+        PutBack(text, work);
     }
     return count;
 }

@@ -31,8 +31,22 @@ int ReplaceNextStyled(UniversalString& text, const UniversalString& search,
 
 // Replaces every occurrence in text and returns how many were replaced; text
 // is written only when that is above 0. Legacy effect groups are converted
-// once, before the first occurrence is sought.
+// once, before the first occurrence is sought. Runs in one forward pass
+// where it can and step by step where it must; both give the same result.
 std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
                                   const UniversalString& replacement, std::uint32_t options);
+
+// The same, one ReplaceNextStyled step after another from the start of the
+// text each time: the reference the single pass is held to. steps, when
+// given, receives each step's result, the closing 0 included.
+std::uint32_t ReplaceInStyledTextStepwise(UniversalString& text, const UniversalString& search,
+                                          const UniversalString& replacement, std::uint32_t options,
+                                          std::vector<int>* steps = nullptr);
+
+// The single pass alone: false, with text untouched, for a text or request
+// it does not handle (see ReplaceAllInOnePass).
+bool ReplaceInStyledTextOnePass(UniversalString& text, const UniversalString& search,
+                                const UniversalString& replacement, std::uint32_t options,
+                                std::uint32_t& count, std::vector<int>* steps = nullptr);
 
 }  // namespace tavrel
