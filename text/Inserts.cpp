@@ -115,42 +115,44 @@ int InsertRowAt(const std::u16string& t, std::size_t i) {
 // insert. The escaped caret, converted last, pairs the carets that are left.
 class InsertEncoder {
   public:
-    explicit InsertEncoder(const std::u16string& t) : t_(t) { out_.reserve(t.size()); }
+    explicit InsertEncoder(const std::u16string& t) : t_(t) {}
 
-    std::u16string Run(std::size_t firstCaret) {
+    // True when something was converted; out then holds the new text. A
+    // text with nothing to convert is not copied.
+    bool Run(std::size_t firstCaret, std::u16string& out) {
         std::size_t i = 0;
         for (std::size_t q = firstCaret; q != std::u16string::npos; q = t_.find(u'^', q + 1)) {
-            if (q < i) {
-                continue;  // inside a converted insert (it holds no caret, but be safe)
+            if (q >= i) {  // an insert holds no second caret; this only guards
+                i = Caret(q);
             }
-            Copy(i, q);
-            i = Caret(q);
         }
-        Copy(i, t_.size());
-        FlushCaret();
-        return std::move(out_);
+        if (!dirty_) {
+            return false;
+        }
+        out_.append(t_, done_, std::u16string::npos);
+        out = std::move(out_);
+        return true;
     }
 
   private:
-    void Copy(std::size_t from, std::size_t to) {
-        if (from < to) {
-            FlushCaret();
-            out_.append(t_, from, to - from);
+    // t_[from, to) becomes the unit with.
+    void Change(std::size_t from, std::size_t to, char16_t with) {
+        if (!dirty_) {
+            out_.reserve(t_.size());
+            dirty_ = true;
         }
-    }
-    void FlushCaret() {
-        if (pendingCaret_) {
-            out_ += u'^';
-            pendingCaret_ = false;
-        }
+        out_.append(t_, done_, from - done_);
+        out_ += with;
+        done_ = to;
     }
     unsigned TriedRows(std::size_t q) const {
         constexpr unsigned kAll = (1u << kInsertRows) - 1;
-        if (!hasPrev_ || prevBeginsInsert_) {
+        constexpr std::size_t kLongerThanAnyInsert = 16;
+        const std::size_t gap = q - prev_;
+        if (!hasPrev_ || prevBeginsInsert_ || gap >= kLongerThanAnyInsert) {
             return kAll;
         }
         unsigned tried = kAll;
-        const std::size_t gap = q - prev_;
         for (std::size_t row = 0; row < kInsertRows; ++row) {
             const char16_t* from = kInserts[row].from;
             if ((prevTried_ & (1u << row)) != 0 && gap < std::char_traits<char16_t>::length(from) &&
@@ -169,28 +171,29 @@ class InsertEncoder {
         prevBeginsInsert_ = row >= 0;
         prevTried_ = tried;
         if (row >= 0 && (tried & (1u << row)) != 0) {
-            FlushCaret();
-            out_ += kInserts[row].to;
-            return q + std::char_traits<char16_t>::length(kInserts[row].from);
+            const std::size_t end = q + std::char_traits<char16_t>::length(kInserts[row].from);
+            Change(q, end, kInserts[row].to[0]);
+            return end;
         }
-        if (pendingCaret_ && pendingAt_ + 1 == q) {
-            out_ += u'\u001E';
-            pendingCaret_ = false;
+        if (caretLeft_ && leftAt_ + 1 == q) {
+            Change(leftAt_, q + 1, u'\u001E');
+            caretLeft_ = false;
         } else {
-            FlushCaret();
-            pendingCaret_ = true;
-            pendingAt_ = q;
+            caretLeft_ = true;
+            leftAt_ = q;
         }
         return q + 1;
     }
 
     const std::u16string& t_;
     std::u16string out_;
+    bool dirty_ = false;
+    std::size_t done_ = 0;  // t_ before this is in out_ (once dirty)
     bool hasPrev_ = false, prevBeginsInsert_ = false;
     std::size_t prev_ = 0;
     unsigned prevTried_ = 0;
-    bool pendingCaret_ = false;  // a caret left over, not yet written
-    std::size_t pendingAt_ = 0;
+    bool caretLeft_ = false;  // the last caret was left as it is, unpaired
+    std::size_t leftAt_ = 0;
 };
 
 // The insert a placeholder unit stands for, or null.
@@ -217,10 +220,15 @@ void ReplaceEach(std::u16string& text, const char16_t* pattern, const char16_t* 
 
 }  // namespace
 
+bool EncodeInserts(const std::u16string& text, std::u16string& out) {
+    const std::size_t caret = text.find(u'^');
+    return caret != std::u16string::npos && InsertEncoder(text).Run(caret, out);
+}
+
 void EncodeInserts(UniversalString& s) {
-    const std::size_t caret = s.text().find(u'^');
-    if (caret != std::u16string::npos) {
-        s.setText(InsertEncoder(s.text()).Run(caret));
+    std::u16string out;
+    if (EncodeInserts(s.text(), out)) {
+        s.setText(std::move(out));
     }
 }
 
@@ -338,9 +346,11 @@ GroupStep ReadGroupStep(const std::u16string& t, std::size_t i, bool open) {
     return {GroupStep::kAddBit, effect->bit, effect->length};
 }
 
-// True when the walk below could open a group: a legacy command comes
-// before the first effects command (within the walk's bound).
-bool MayHoldGroup(const std::u16string& t) {
+}  // namespace
+
+// The walk below opens a group only at a legacy command that comes before
+// the first effects command (within the walk's bound).
+bool MayConvertLegacyEffects(const std::u16string& t) {
     for (std::size_t i = t.find(u'^'); i != std::u16string::npos && i + 6 < t.size();
          i = t.find(u'^', i + 1)) {
         if (IsCommand(t, i, u'n', u'f')) {
@@ -353,8 +363,10 @@ bool MayHoldGroup(const std::u16string& t) {
     return false;
 }
 
+namespace {
+
 void Normalize(UniversalString& s, std::int32_t* index) {
-    if (!MayHoldGroup(s.text())) {
+    if (!MayConvertLegacyEffects(s.text())) {
         return;
     }
     // Built into a new text: a converted group only shortens what lies behind

@@ -13,6 +13,8 @@ namespace tavrel {
 
 // Each symbol insert (and "^^") becomes its placeholder unit, and back.
 void EncodeInserts(UniversalString& s);
+// The same into out; false, with out untouched, when nothing changes.
+bool EncodeInserts(const std::u16string& text, std::u16string& out);
 void DecodeInserts(UniversalString& s);
 
 // Typed shorthands ("^t", "^s", ...) become the units they stand for; a text
@@ -31,6 +33,8 @@ void NormalizeLegacyEffects(UniversalString& s);
 // before it moves it by the change in length, one around it moves it to the
 // start of the new command.
 void NormalizeLegacyEffects(UniversalString& s, std::int32_t& index);
+// False when NormalizeLegacyEffects certainly leaves text as it is.
+bool MayConvertLegacyEffects(const std::u16string& text);
 
 // True when text[i] begins an effect command in the old form: a caret, "ef"
 // and at least one more character. It runs through the next ')' (or to the

@@ -64,7 +64,6 @@ class OnePass {
             firstTable_[c] =
                 !search_.empty() && CharsEqual(static_cast<char16_t>(c), search_[0], options_);
         }
-        out_.reserve(src.size() + src.size() / 8 + 16);
     }
 
     bool Run(std::vector<int>& steps) {
@@ -357,6 +356,9 @@ bool OnePass::Splice(std::u16string_view text) {
         e_.runStart = nextRun_.start;
     }
     const std::size_t commit = static_cast<std::size_t>(start);
+    if (out_.capacity() == 0) {
+        out_.reserve(src_.size() + src_.size() / 8 + 16);  // not before a replacement
+    }
     if (commit >= out_.size()) {
         out_.append(src_, s_, commit - out_.size());
     } else {

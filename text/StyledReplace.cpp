@@ -156,12 +156,23 @@ namespace {
 
 // The host text as the steps search it: inserts as placeholders, legacy
 // effect groups converted once (a group that a replacement made convertible
-// later on would change the style of text already replaced).
-UniversalString Prepared(const UniversalString& text) {
-    UniversalString work(text);
-    EncodeInserts(work);
-    NormalizeLegacyEffects(work);
-    return work;
+// later on would change the style of text already replaced). That is the
+// text itself when neither changes anything; else a copy kept in storage.
+const std::u16string& Prepared(const UniversalString& text, UniversalString& storage) {
+    const std::u16string* prepared = &text.text();
+    std::u16string encoded;
+    if (EncodeInserts(*prepared, encoded)) {
+        storage.setText(std::move(encoded));
+        prepared = &storage.text();
+    }
+    if (MayConvertLegacyEffects(*prepared)) {
+        if (prepared != &storage.text()) {
+            storage.setText(*prepared);
+        }
+        NormalizeLegacyEffects(storage);
+        prepared = &storage.text();
+    }
+    return *prepared;
 }
 
 std::uint32_t Stepwise(UniversalString& work, const UniversalString& search,
@@ -193,7 +204,8 @@ std::uint32_t Stepwise(UniversalString& work, const UniversalString& search,
     return count;
 }
 
-void PutBack(UniversalString& text, UniversalString& work) {
+void PutBack(UniversalString& text, std::u16string replaced) {
+    UniversalString work(std::move(replaced));
     DecodeInserts(work);
     text.setText(std::move(work.text()));
 }
@@ -203,10 +215,11 @@ void PutBack(UniversalString& text, UniversalString& work) {
 std::uint32_t ReplaceInStyledTextStepwise(UniversalString& text, const UniversalString& search,
                                           const UniversalString& replacement, std::uint32_t options,
                                           std::vector<int>* steps) {
-    UniversalString work = Prepared(text);
+    UniversalString storage;
+    UniversalString work(Prepared(text, storage));
     const std::uint32_t count = Stepwise(work, search, replacement, options, steps);
     if (count > 0) {
-        PutBack(text, work);
+        PutBack(text, std::move(work.text()));
     }
     return count;
 }
@@ -214,27 +227,31 @@ std::uint32_t ReplaceInStyledTextStepwise(UniversalString& text, const Universal
 bool ReplaceInStyledTextOnePass(UniversalString& text, const UniversalString& search,
                                 const UniversalString& replacement, std::uint32_t options,
                                 std::uint32_t& count, std::vector<int>* steps) {
-    UniversalString work = Prepared(text);
-    if (!ReplaceAllInOnePass(work.text(), search, replacement, options, work.text(), count,
+    UniversalString storage;
+    std::u16string out;
+    if (!ReplaceAllInOnePass(Prepared(text, storage), search, replacement, options, out, count,
                              steps)) {
         return false;
     }
     if (count > 0) {
-        PutBack(text, work);
+        PutBack(text, std::move(out));
     }
     return true;
 }
 
 std::uint32_t ReplaceInStyledText(UniversalString& text, const UniversalString& search,
                                   const UniversalString& replacement, std::uint32_t options) {
-    UniversalString work = Prepared(text);
+    UniversalString storage;
+    const std::u16string& prepared = Prepared(text, storage);
+    std::u16string out;
     std::uint32_t count = 0;
-    if (!ReplaceAllInOnePass(work.text(), search, replacement, options, work.text(), count,
-                             nullptr)) {
+    if (!ReplaceAllInOnePass(prepared, search, replacement, options, out, count, nullptr)) {
+        UniversalString work(prepared);
         count = Stepwise(work, search, replacement, options, nullptr);
+        out = std::move(work.text());
     }
     if (count > 0) {
-        PutBack(text, work);
+        PutBack(text, std::move(out));
     }
     return count;
 }
