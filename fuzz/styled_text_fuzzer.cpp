@@ -1,7 +1,8 @@
 // Fuzzes the styled-text code on arbitrary UTF-16 input: reading styles,
 // stripping and converting commands, building runs, and replacing with
 // search and replacement texts and options taken from the same input; no
-// replacement may change a legacy effect command left in the text.
+// replacement may change a legacy effect command left in the text, and the
+// single-pass Replace All gives what the step-by-step one gives.
 //
 // Input layout (UTF-16 little-endian units): unit 0 holds option and style
 // flags, units 1 and 2 the lengths (mod 16) of the search and replacement
@@ -143,7 +144,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ((flags & 1) ? tavrel::MATCH_CASE : 0u) | ((flags & 2) ? tavrel::WHOLE_WORDS : 0u);
 
     UniversalString host(text);
-    const std::uint32_t count = tavrel::ReplaceInStyledText(host, search, replacement, options);
+    std::vector<int> steps;
+    const std::uint32_t count =
+        tavrel::ReplaceInStyledTextStepwise(host, search, replacement, options, &steps);
+    UniversalString fast(text);
+    std::uint32_t fastCount = 0;
+    std::vector<int> fastSteps;
+    if (tavrel::ReplaceInStyledTextOnePass(fast, search, replacement, options, fastCount,
+                                           &fastSteps)) {
+        Check(fastCount == count && fastSteps == steps && fast.text() == host.text());
+    }
+    UniversalString combined(text);
+    Check(tavrel::ReplaceInStyledText(combined, search, replacement, options) == count);
+    Check(combined.text() == host.text());
     if (count == 0) {
         Check(host.text() == text);
     } else {

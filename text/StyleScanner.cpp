@@ -90,7 +90,7 @@ CommandEffect ReadValue16(const std::u16string& t, std::size_t start, std::size_
 }  // namespace
 
 std::int32_t FontNames::Intern(std::u16string_view name) {
-    if (last_ >= 0 && wide_[static_cast<std::size_t>(last_)] == name) {
+    if (last_ >= 0 && names_[static_cast<std::size_t>(last_)]->wide == name) {
         return last_;
     }
     const auto found = index_.find(name);
@@ -98,15 +98,15 @@ std::int32_t FontNames::Intern(std::u16string_view name) {
         last_ = found->second;
         return last_;
     }
-    wide_.emplace_back(name);
-    utf8_.push_back(platform::Utf16ToUtf8(name));
-    last_ = static_cast<std::int32_t>(wide_.size() - 1);
-    index_.emplace(std::u16string_view(wide_.back()), last_);
+    names_.push_back(
+        std::make_unique<Name>(Name{std::u16string(name), platform::Utf16ToUtf8(name)}));
+    last_ = static_cast<std::int32_t>(names_.size() - 1);
+    index_.emplace(std::u16string_view(names_.back()->wide), last_);
     return last_;
 }
 
 const std::string& FontNames::Utf8(std::int32_t index) const {
-    return utf8_[static_cast<std::size_t>(index)];
+    return names_[static_cast<std::size_t>(index)]->utf8;
 }
 
 CommandEffect ReadSettledCommand(const std::u16string& t, std::size_t p, std::size_t close,

@@ -7,10 +7,11 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "text/StringStyle.h"
 
@@ -35,8 +36,11 @@ class FontNames {
     const std::string& Utf8(std::int32_t index) const;
 
   private:
-    std::deque<std::u16string> wide_;  // stable storage for the map's keys
-    std::deque<std::string> utf8_;
+    struct Name {
+        std::u16string wide;  // the map's keys view these: they never move
+        std::string utf8;
+    };
+    std::vector<std::unique_ptr<Name>> names_;  // nothing allocated while empty
     std::unordered_map<std::u16string_view, std::int32_t> index_;
     std::int32_t last_ = -1;
 };

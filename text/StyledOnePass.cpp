@@ -11,9 +11,11 @@
 // once), so no later change reaches back into what was read.
 #include "text/StyledOnePass.h"
 
+#include <array>
 #include <limits>
 #include <string_view>
 
+#include "text/CharClass.h"
 #include "text/Options.h"
 #include "text/PlainSearch.h"
 #include "text/StyleCommands.h"
@@ -44,6 +46,19 @@ bool RequestIsSettled(const UniversalString& replacement) {
     return replacement.style().fontName.find_first_of("^(),") == std::string::npos;
 }
 
+// ToLower of the first 256 units, worked out once: the walk's table of the
+// units that equal the search's first character is built per call.
+const std::array<char16_t, 256>& LowerLatin1() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (unsigned c = 0; c < 256; ++c) {
+            t[c] = ToLower(static_cast<char16_t>(c));
+        }
+        return t;
+    }();
+    return table;
+}
+
 // A filter that lets every occurrence through (the reset search style).
 bool AcceptsAll(const StringStyle& filter) {
     return filter.effectsMask == 0 && filter.effects == 0 && filter.size == kUnset16 &&
@@ -60,14 +75,20 @@ class OnePass {
           replacement_(replacement),
           options_(options),
           acceptAll_(AcceptsAll(filter_)) {
-        for (unsigned c = 0; c < 256; ++c) {
-            firstTable_[c] =
-                !search_.empty() && CharsEqual(static_cast<char16_t>(c), search_[0], options_);
+        if (!search_.empty()) {
+            const char16_t first = search_[0];
+            const char16_t lowerFirst = ToLower(first);
+            const bool anyCase = (options_ & MATCH_CASE) == 0;
+            const std::array<char16_t, 256>& lower = LowerLatin1();
+            for (unsigned c = 0; c < 256; ++c) {
+                firstTable_[c] = c == first || (anyCase && lower[c] == lowerFirst);
+            }
         }
     }
 
-    bool Run(std::vector<int>& steps) {
-        return search_.empty() ? RunStyleOnly(steps) : RunSearch(steps);
+    bool Run(std::vector<int>* steps) {
+        steps_ = steps;
+        return search_.empty() ? RunStyleOnly() : RunSearch();
     }
     // The new text: what was built, then the source after the last step.
     std::u16string& Output() {
@@ -140,8 +161,13 @@ class OnePass {
     bool Feed(std::size_t from, std::size_t to);
     void ResetToCommit();
     void AfterRejection();
-    bool RunSearch(std::vector<int>& steps);
-    bool RunStyleOnly(std::vector<int>& steps);
+    bool RunSearch();
+    bool RunStyleOnly();
+    void Log(int result) {
+        if (steps_ != nullptr) {
+            steps_->push_back(result);
+        }
+    }
 
     const std::u16string& src_;
     const std::u16string& search_;
@@ -149,12 +175,13 @@ class OnePass {
     const UniversalString& replacement_;
     const std::uint32_t options_;
     const bool acceptAll_;
-    bool firstTable_[256];
+    bool firstTable_[256] = {};
 
     std::u16string out_;
     std::size_t s_ = 0;
     std::int64_t base_ = 0;
     std::uint32_t count_ = 0;
+    std::vector<int>* steps_ = nullptr;
 
     // Runs: the style in effect, the run open at the walk, how many began.
     FontNames names_;
@@ -394,7 +421,7 @@ void OnePass::AfterRejection() {
     prevRun_ = last_;
 }
 
-bool OnePass::RunSearch(std::vector<int>& steps) {
+bool OnePass::RunSearch() {
     std::size_t j = 0;
     for (;;) {
         matched_ = 0;
@@ -410,7 +437,7 @@ bool OnePass::RunSearch(std::vector<int>& steps) {
             return false;
         }
         count_ += accepted ? 1 : 0;
-        steps.push_back(accepted ? 1 : -1);
+        Log(accepted ? 1 : -1);
         if (scan == Scan::kFoundAtEnd) {
             break;
         }
@@ -419,13 +446,13 @@ bool OnePass::RunSearch(std::vector<int>& steps) {
         }
         j = nextSrc_;
     }
-    steps.push_back(0);
+    Log(0);
     return true;
 }
 
-bool OnePass::RunStyleOnly(std::vector<int>& steps) {
+bool OnePass::RunStyleOnly() {
     if (!replacement_.empty()) {
-        steps.push_back(0);  // an empty search text finds nothing
+        Log(0);  // an empty search text finds nothing
         return true;
     }
     std::size_t j = 0;
@@ -445,7 +472,7 @@ bool OnePass::RunStyleOnly(std::vector<int>& steps) {
             return false;
         }
         count_ += accepted ? 1 : 0;
-        steps.push_back(accepted ? 1 : -1);
+        Log(accepted ? 1 : -1);
         if (scan == Scan::kFoundAtEnd) {
             break;
         }
@@ -455,7 +482,7 @@ bool OnePass::RunStyleOnly(std::vector<int>& steps) {
         position = accepted ? static_cast<std::int64_t>(out_.size()) : next_;
         j = nextSrc_;
     }
-    steps.push_back(0);
+    Log(0);
     return true;
 }
 
@@ -469,16 +496,16 @@ bool ReplaceAllInOnePass(const std::u16string& prepared, const UniversalString& 
         return false;
     }
     OnePass pass(prepared, search, replacement, options);
-    std::vector<int> log;
-    if (!pass.Run(log)) {
+    const std::size_t logged = steps != nullptr ? steps->size() : 0;
+    if (!pass.Run(steps)) {
+        if (steps != nullptr) {
+            steps->resize(logged);
+        }
         return false;
     }
     count = pass.Count();
     if (count > 0) {
         out = std::move(pass.Output());
-    }
-    if (steps != nullptr) {
-        steps->insert(steps->end(), log.begin(), log.end());
     }
     return true;
 }
