@@ -157,6 +157,7 @@ class OnePass {
     Scan FindRun(std::size_t j, std::int64_t position);
     Scan EndRunOccurrence(std::size_t j);
     bool Accepts();
+    bool StylesAround(std::int32_t& start);
     bool Splice(std::u16string_view text);
     bool Feed(std::size_t from, std::size_t to);
     void ResetToCommit();
@@ -360,7 +361,10 @@ bool OnePass::Feed(std::size_t from, std::size_t to) {
 
 // Puts the accepted occurrence's replacement into the text, as the splice
 // of one step does, and leaves the walk at the character after it.
-bool OnePass::Splice(std::u16string_view text) {
+// The styles at, before and after the occurrence (D, C, E) and where its
+// replaced range begins; false when that range would reach behind the
+// final text, which the single pass cannot undo.
+bool OnePass::StylesAround(std::int32_t& start) {
     ExpandStyle(first_.style, names_, d_);
     d_.runStart = first_.start;
     const std::int32_t prevRunId = prev_ == -1 ? 0 : prevRun_.id;
@@ -370,18 +374,21 @@ bool OnePass::Splice(std::u16string_view text) {
         ExpandStyle(prevRun_.style, names_, c_);
         c_.runStart = prevRun_.start;
     }
-    const std::int32_t start = first_.id != prevRunId     ? prev_ + 1
-                               : firstPos_ <= d_.runStart ? 0
-                                                          : firstPos_;
-    if (start != prev_ + 1) {
-        return false;  // the range would reach behind the final text
-    }
-    const StringStyle reduced =
-        ReducedReplacementStyle(replacement_.style(), d_, c_, first_.id, start);
     if (next_ != -1) {
         ExpandStyle(nextRun_.style, names_, e_);
         e_.runStart = nextRun_.start;
     }
+    start = first_.id != prevRunId ? prev_ + 1 : firstPos_ <= d_.runStart ? 0 : firstPos_;
+    return start == prev_ + 1;
+}
+
+bool OnePass::Splice(std::u16string_view text) {
+    std::int32_t start = 0;
+    if (!StylesAround(start)) {
+        return false;
+    }
+    const StringStyle reduced =
+        ReducedReplacementStyle(replacement_.style(), d_, c_, first_.id, start);
     const std::size_t commit = static_cast<std::size_t>(start);
     if (out_.capacity() == 0) {
         out_.reserve(src_.size() + src_.size() / 8 + 16);  // not before a replacement
