@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/HostApi.h"
@@ -13,6 +14,33 @@
 namespace tavrel::sim {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// A place in one of a document's maps, kept between calls so that a walk
+// (a record, then the next, then a change to it) costs no search per step.
+// A copy starts without one: it would point into the other document.
+template <typename Map>
+struct MapCursor {
+    MapCursor() = default;
+    MapCursor(const MapCursor&) {}
+    MapCursor& operator=(const MapCursor&) {
+        valid = false;
+        return *this;
+    }
+    void Set(RecordTag inTag, const Map* inMap, typename Map::const_iterator inAt) {
+        valid = true;
+        tag = inTag;
+        map = inMap;
+        at = inAt;
+    }
+    bool At(RecordTag inTag, std::uint32_t order) const {
+        return valid && tag == inTag && at->first == order;
+    }
+
+    bool valid = false;
+    RecordTag tag = 0;
+    const Map* map = nullptr;
+    typename Map::const_iterator at;
+};
 
 class Document {
   public:
@@ -23,6 +51,18 @@ class Document {
     // Text records (text kinds), held without their terminating zero.
     const std::u16string* FindText(RecordTag tag, RecordKey key) const;
     void PutText(RecordTag tag, RecordKey key, std::u16string text);
+
+    // Adds a record that is not there yet; false, and nothing changed, when
+    // it is. Records added in ascending key order go in at constant cost.
+    bool AddRecord(RecordTag tag, RecordKey key, Bytes bytes);
+    bool AddText(RecordTag tag, RecordKey key, std::u16string text);
+
+    // Every binary record of a tag (text record of a kind), by key order:
+    // for walks over a whole kind without a lookup per record.
+    using RecordMap = std::map<std::uint32_t, Bytes>;
+    using TextMap = std::map<std::uint32_t, std::u16string>;
+    const RecordMap& RecordsOf(RecordTag tag) const;
+    const TextMap& TextsOf(RecordTag tag) const;
 
     // Either store, chosen by the tag.
     bool Contains(RecordTag tag, RecordKey key) const;
@@ -46,11 +86,39 @@ class Document {
     // Counts every change of a record, so callers can tell a changed score.
     unsigned long Revision() const { return revision_; }
 
+    // A record as it was before its first change since TrackChanges.
+    struct Earlier {
+        bool existed = false;  // false: the change created it
+        bool isText = false;
+        Bytes bytes;          // a binary record's
+        std::u16string text;  // a text record's
+    };
+    using RecordId = std::pair<RecordTag, std::uint32_t>;  // tag, key order
+
+    // From now on keeps each record as it was before its first change, so
+    // what a run changed is known without a copy of the whole document.
+    // Calling it again forgets what was kept.
+    void TrackChanges();
+    // Stops keeping them, and forgets those kept.
+    void StopTracking();
+    // Every record changed, created or erased since then, by tag and key.
+    const std::map<RecordId, Earlier>& Changed() const { return earlier_; }
+
   private:
-    std::map<RecordTag, std::map<std::uint32_t, Bytes>> records_;
-    std::map<RecordTag, std::map<std::uint32_t, std::u16string>> texts_;
+    void Remember(RecordTag tag, RecordKey key, bool isText);
+    template <typename Map, typename Value>
+    bool Add(Map& map, std::uint32_t order, Value value);
+
+    std::map<RecordTag, RecordMap> records_;
+    std::map<RecordTag, TextMap> texts_;
     std::string path_;
     unsigned long revision_ = 0;
+    bool tracking_ = false;
+    std::map<RecordId, Earlier> earlier_;
+    // Where the last search in each map ended (an erase forgets them).
+    mutable MapCursor<RecordMap> recordAt_;
+    mutable MapCursor<TextMap> textAt_;
+    MapCursor<std::map<RecordId, Earlier>> earlierAt_;
 };
 
 }  // namespace tavrel::sim

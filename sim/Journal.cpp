@@ -8,6 +8,7 @@ namespace tavrel::sim {
 void Journal::Clear() {
     events_.clear();
     calls_.clear();
+    logCalls_ = true;
 }
 
 std::vector<std::string> Journal::Alerts() const {

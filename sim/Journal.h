@@ -40,7 +40,16 @@ struct RecordCall {
 class Journal {
   public:
     void Add(JournalEvent event) { events_.push_back(std::move(event)); }
-    void AddCall(RecordCall call) { calls_.push_back(std::move(call)); }
+    void AddCall(RecordCall call) {
+        if (logCalls_) {
+            calls_.push_back(std::move(call));
+        }
+    }
+    // Leaves record calls out of the log from now on: a run over a large
+    // score makes millions of them, and a command that only reports the
+    // events has no use for them. Clear logs them again.
+    void StopLoggingCalls() { logCalls_ = false; }
+    // Empties the journal; record calls are logged again.
     void Clear();
 
     const std::vector<JournalEvent>& Events() const { return events_; }
@@ -56,6 +65,7 @@ class Journal {
   private:
     std::vector<JournalEvent> events_;
     std::vector<RecordCall> calls_;
+    bool logCalls_ = true;
 };
 
 const char* EventKindName(EventKind kind);

@@ -136,10 +136,6 @@ std::size_t Width(const std::string& utf8) {
                                      [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-    return text + std::string(width - std::min(width, Width(text)), ' ');
-}
-
 }  // namespace
 
 DocumentSnapshot::DocumentSnapshot(const Document& document) {
@@ -196,21 +192,72 @@ std::vector<RecordChange> CompareSnapshots(std::size_t document, const DocumentS
     return changes;
 }
 
+std::vector<RecordChange> ListChanges(std::size_t document, const Document& now) {
+    std::vector<RecordChange> changes;
+    changes.reserve(now.Changed().size());
+    for (const auto& [id, earlier] : now.Changed()) {
+        const RecordKey key = KeyFromOrder(id.second);
+        const bool isText = IsTextKind(id.first);
+        const std::u16string* text = isText ? now.FindText(id.first, key) : nullptr;
+        const Bytes* bytes = isText ? nullptr : now.FindRecord(id.first, key);
+        const bool exists = text != nullptr || bytes != nullptr;
+        const bool same = earlier.existed == exists && earlier.isText == isText &&
+                          (!exists || (isText ? *text == earlier.text : *bytes == earlier.bytes));
+        if (same) {
+            continue;
+        }
+        RecordChange change;
+        change.document = document;
+        change.tag = id.first;
+        change.key = key;
+        change.kind = KindOf(id.first);
+        change.record = TagText(id.first) + " " + KeyText(key);
+        change.before = !earlier.existed ? "(none)"
+                        : earlier.isText ? DisplayText(earlier.text)
+                                         : DescribeFixed(id.first, earlier.bytes);
+        change.after = !exists  ? "(none)"
+                       : isText ? DisplayText(*text)
+                                : DescribeFixed(id.first, *bytes);
+        changes.push_back(std::move(change));
+    }
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const RecordChange& a, const RecordChange& b) {
+                         return KindRank(a.tag) < KindRank(b.tag);
+                     });
+    return changes;
+}
+
 std::string FormatChanges(const std::vector<std::string>& documentNames,
                           const std::vector<RecordChange>& changes) {
-    std::size_t docWidth = 0, kindWidth = 0, recordWidth = 0;
-    auto name = [&](std::size_t i) {
-        return i < documentNames.size() ? documentNames[i] : std::to_string(i + 1);
-    };
+    std::vector<std::string> names;
     for (const RecordChange& c : changes) {
-        docWidth = std::max(docWidth, Width(name(c.document)));
+        while (names.size() <= c.document) {
+            const std::size_t i = names.size();
+            names.push_back(i < documentNames.size() ? documentNames[i] : std::to_string(i + 1));
+        }
+    }
+    std::size_t docWidth = 0, kindWidth = 0, recordWidth = 0, size = 0;
+    for (const RecordChange& c : changes) {
+        docWidth = std::max(docWidth, Width(names[c.document]));
         kindWidth = std::max(kindWidth, Width(c.kind));
         recordWidth = std::max(recordWidth, Width(c.record));
+        size += c.before.size() + c.after.size() + 12;
     }
     std::string out;
+    out.reserve(size + changes.size() * (docWidth + kindWidth + recordWidth));
+    auto padded = [&out](const std::string& text, std::size_t width) {
+        out += text;
+        out.append(width - std::min(width, Width(text)), ' ');
+        out += "  ";
+    };
     for (const RecordChange& c : changes) {
-        out += Padded(name(c.document), docWidth) + "  " + Padded(c.kind, kindWidth) + "  " +
-               Padded(c.record, recordWidth) + "  " + c.before + " \xE2\x86\x92 " + c.after + "\n";
+        padded(names[c.document], docWidth);
+        padded(c.kind, kindWidth);
+        padded(c.record, recordWidth);
+        out += c.before;
+        out += " \xE2\x86\x92 ";
+        out += c.after;
+        out += '\n';
     }
     return out;
 }

@@ -1,6 +1,6 @@
-// What a replace run changed: every record of the open documents is
-// snapshot before the run and compared after it, so the listing shows
-// exactly what the host holds now, whatever path the plug-in took.
+// What a replace run changed: each open document keeps the records as they
+// were before their first change, and the listing compares them with what
+// the host holds now, whatever path the plug-in took.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,8 @@
 namespace tavrel::sim {
 
 // The records of one document, binary records as bytes and text records as
-// their UTF-16 units (as bytes, two per unit), by tag and key.
+// their UTF-16 units (as bytes, two per unit), by tag and key: a whole
+// document in a form two documents compare in.
 class DocumentSnapshot {
   public:
     explicit DocumentSnapshot(const Document& document);
@@ -37,10 +38,15 @@ struct RecordChange {
     std::string after;
 };
 
-// The records that differ between the snapshots of one document, ordered as
+// The records that differ between two snapshots of one document, ordered as
 // the search walks the kinds, then by key.
 std::vector<RecordChange> CompareSnapshots(std::size_t document, const DocumentSnapshot& before,
                                            const DocumentSnapshot& after);
+
+// The records of one document that differ from what they were when it
+// began tracking changes (Document::TrackChanges), ordered as the search
+// walks the kinds, then by key.
+std::vector<RecordChange> ListChanges(std::size_t document, const Document& now);
 
 // The contents of a record as a person reads them: texts quoted, names
 // quoted, styles as font/size/bits, articulation slots with their

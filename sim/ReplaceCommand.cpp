@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <set>
 
 #include "sim/Commands.h"
@@ -128,10 +129,12 @@ ReplaceOutcome ExecuteReplace(const ReplaceCommandLine& commandLine,
                               std::vector<Document> documents) {
     Simulator& host = Simulator::Instance();
     host.Reset();
+    // Only the events are reported; a log of every record call would grow
+    // with the score.
+    host.GetJournal().StopLoggingCalls();
     std::vector<std::int16_t> ids;
-    std::vector<DocumentSnapshot> before;
     for (Document& document : documents) {
-        before.emplace_back(document);
+        document.TrackChanges();
         ids.push_back(host.Open(std::move(document)));
     }
     if (commandLine.current >= 1 && commandLine.current <= ids.size()) {
@@ -141,13 +144,14 @@ ReplaceOutcome ExecuteReplace(const ReplaceCommandLine& commandLine,
     outcome.result = RunReplaceAll(commandLine.request, Messages());
     ShowReplaceAllResult(nullptr, outcome.result);
     outcome.alerts = host.GetJournal().Alerts();
-    outcome.journal = host.GetJournal();
+    outcome.journal = std::move(host.GetJournal());
     for (std::size_t i = 0; i < ids.size(); ++i) {
-        const Document* now = host.FindDocument(ids[i]);
-        outcome.documents.push_back(now != nullptr ? *now : Document());
-        const std::vector<RecordChange> changes =
-            CompareSnapshots(i, before[i], DocumentSnapshot(outcome.documents.back()));
-        outcome.changes.insert(outcome.changes.end(), changes.begin(), changes.end());
+        Document* now = host.FindDocument(ids[i]);
+        outcome.documents.push_back(now != nullptr ? std::move(*now) : Document());
+        std::vector<RecordChange> changes = ListChanges(i, outcome.documents.back());
+        outcome.documents.back().StopTracking();
+        outcome.changes.insert(outcome.changes.end(), std::make_move_iterator(changes.begin()),
+                               std::make_move_iterator(changes.end()));
     }
     host.Reset();
     return outcome;

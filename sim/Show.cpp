@@ -244,23 +244,32 @@ std::vector<ShownText> CollectTexts(const Document& document) {
 
 std::string DisplayText(std::u16string_view text) {
     std::string out = "\"";
+    out.reserve(text.size() + 2);
+    // Characters shown as they are go over in runs, not one by one.
+    std::size_t run = 0;
+    auto flush = [&](std::size_t end) {
+        out += platform::Utf16ToUtf8(text.substr(run, end - run));
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         const bool high = unit >= 0xD800 && unit <= 0xDBFF;
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
         if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            out += platform::Utf16ToUtf8(text.substr(i, 2));
-            ++i;
+            ++i;  // a pair: one character
         } else if (high || low || unit < 0x20 || unit == 0x7F) {
+            flush(i);
             AppendEscape(out, unit);
+            run = i + 1;
         } else if (unit == u'"' || unit == u'\\') {
+            flush(i);
             out += '\\';
             out += char(unit);
-        } else {
-            out += platform::Utf16ToUtf8(text.substr(i, 1));
+            run = i + 1;
         }
     }
-    return out + "\"";
+    flush(text.size());
+    out += '"';
+    return out;
 }
 
 std::string FormatListing(const std::string& title, const std::vector<ShownText>& texts) {
