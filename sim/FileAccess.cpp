@@ -2,11 +2,15 @@
 // sim/FileCalls.h.
 #include "sim/FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "sim/FileCalls.h"
 
@@ -19,6 +23,7 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinks = 40;
 constexpr int kNameAttempts = 100;
 constexpr std::size_t kReadChunk = 1 << 16;
+constexpr std::uint64_t kLargestReserve = std::uint64_t(1) << 30;
 
 FileFaultHook& Hook() {
     static FileFaultHook hook;
@@ -124,7 +129,7 @@ int CreateTemporary(const std::string& target, const files::FileState* like, std
     return error;
 }
 
-int WriteAll(int fd, const std::string& text) {
+int WriteAll(int fd, std::string_view text) {
     std::size_t done = 0;
     do {
         std::size_t written = 0;
@@ -144,9 +149,12 @@ int WriteAll(int fd, const std::string& text) {
 }
 
 // Writes, flushes and closes the new file; the descriptor is closed in any case.
-bool FillTemporary(int fd, const std::string& text, std::string& why) {
+bool FillTemporary(int fd, const std::vector<std::string_view>& pieces, std::string& why) {
     const char* step = "writing the new text";
-    int error = WriteAll(fd, text);
+    int error = 0;
+    for (std::size_t i = 0; i < pieces.size() && error == 0; ++i) {
+        error = WriteAll(fd, pieces[i]);
+    }
     if (error == 0) {
         step = "flushing it to disk";
         error = Injected(FileStep::Flush);
@@ -165,7 +173,7 @@ bool FillTemporary(int fd, const std::string& text, std::string& why) {
 
 // Everything after the checks: the new file, its contents, the rename.
 bool WriteAndRename(const std::string& target, const files::FileState* like,
-                    const std::string& text, std::string& why) {
+                    const std::vector<std::string_view>& pieces, std::string& why) {
     const char* untouched = like != nullptr ? "; the file is as it was" : "";
     std::string temporary;
     int fd = -1;
@@ -174,7 +182,7 @@ bool WriteAndRename(const std::string& target, const files::FileState* like,
         return false;
     }
     files::RemoveOnInterrupt(temporary);
-    bool done = FillTemporary(fd, text, why);
+    bool done = FillTemporary(fd, pieces, why);
     if (done) {
         int error = Injected(FileStep::Rename);
         error = error != 0 ? error : files::Rename(temporary, target);
@@ -213,6 +221,10 @@ bool ReadWholeFile(const std::string& path, std::string& text, FileProblem& prob
         return false;
     }
     std::string contents;
+    // Room for the whole file at once: growing as it comes would copy a
+    // large score several times over. A file that grows meanwhile still
+    // reads to its end.
+    contents.reserve(std::size_t(std::min<std::uint64_t>(state.size, kLargestReserve)));
     std::string chunk(kReadChunk, '\0');
     std::size_t got = 0;
     do {
@@ -230,11 +242,16 @@ bool ReadWholeFile(const std::string& path, std::string& text, FileProblem& prob
 }
 
 bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem) {
+    return ReplaceFile(path, std::vector<std::string_view>{text}, problem);
+}
+
+bool ReplaceFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                 FileProblem& problem) {
     std::string target;
     std::string why;
     files::FileState state;
     const bool done = FollowLinks(path, target, why) && CheckDestination(target, state, why) &&
-                      WriteAndRename(target, state.exists ? &state : nullptr, text, why);
+                      WriteAndRename(target, state.exists ? &state : nullptr, pieces, why);
     if (!done) {
         problem = {path + ": not saved: " + why, true};
         return false;

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavrel::sim {
 
@@ -27,6 +29,10 @@ bool ReadWholeFile(const std::string& path, std::string& text, FileProblem& prob
 // the old file is untouched and the temporary file is gone; nothing the
 // call did not create is ever removed.
 bool ReplaceFile(const std::string& path, const std::string& text, FileProblem& problem);
+// The same with the text in pieces, written one after the other, so a
+// large text need not be joined in memory first.
+bool ReplaceFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                 FileProblem& problem);
 
 // Makes an interrupt during a save remove the save's temporary file
 // before the program ends (where the system allows it safely).

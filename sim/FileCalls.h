@@ -17,6 +17,7 @@ struct FileState {
     std::uint32_t mode = 0;  // permission bits (on Windows only the read and write bits)
     std::uint32_t owner = 0;
     std::uint32_t group = 0;
+    std::uint64_t size = 0;  // bytes, for a regular file
 };
 
 // What is at `path`, following symbolic links; a missing file is not an

@@ -57,6 +57,7 @@ int Inspect(const std::string& path, FileState& state) {
     state.mode = info.st_mode & 07777;
     state.owner = info.st_uid;
     state.group = info.st_gid;
+    state.size = std::uint64_t(info.st_size);
     return 0;
 }
 

@@ -39,6 +39,7 @@ int Inspect(const std::string& path, FileState& state) {
     state.folder = (info.st_mode & _S_IFMT) == _S_IFDIR;
     state.regular = (info.st_mode & _S_IFMT) == _S_IFREG;
     state.mode = info.st_mode & 0777;
+    state.size = std::uint64_t(info.st_size);
     return 0;
 }
 

@@ -3,7 +3,9 @@
 #include "sim/ScoreFile.h"
 
 #include <new>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "sim/ScoreJson.h"
 #include "sim/ScoreReader.h"
@@ -59,12 +61,14 @@ bool LoadScore(const std::string& path, Document& document, FileProblem& problem
 }
 
 std::string FormatScore(const Document& document) {
-    return CanonicalText(ScoreJsonOf(document));
+    return WriteScore(document);
 }
 
 bool SaveScore(const Document& document, const std::string& path, FileProblem& problem) {
     try {
-        return ReplaceFile(path, FormatScore(document), problem);
+        const std::vector<std::string> pieces = WriteScorePieces(document);
+        return ReplaceFile(path, std::vector<std::string_view>(pieces.begin(), pieces.end()),
+                           problem);
     } catch (const std::bad_alloc&) {
         problem = {path + ": not saved: not enough memory to write it", true};
         return false;

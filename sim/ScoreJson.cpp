@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
-#include <set>
+#include <utility>
 #include <vector>
 
+#include "sim/JsonTree.h"
 #include "sim/RecordKinds.h"
 
 namespace tavrel::sim {
@@ -18,41 +19,43 @@ constexpr int kNumberOverflow = 406;
 // The largest number any field of a score file takes.
 constexpr std::uint64_t kLargestNumber = 0xFFFFFFFFu;
 
-// Builds the document like nlohmann's own parser but keeps the place of a
-// failure instead of throwing, so the message can name line and column. It
-// also refuses a member name given twice in one object, which the parser
-// would settle silently by keeping the last (and so drop a record unseen).
+// Builds the document as nlohmann's own parser would but keeps the place of
+// a failure instead of throwing, so the message can name line and column,
+// and refuses a member name given twice.
 class LocatingSax : public nlohmann::json_sax<Json> {
   public:
-    explicit LocatingSax(Json& root) : dom_(root, false) {}
+    explicit LocatingSax(Json& root) : tree_(root) {}
 
-    bool null() override { return Value(dom_.null()); }
-    bool boolean(bool v) override { return Value(dom_.boolean(v)); }
-    bool number_integer(number_integer_t v) override { return Value(dom_.number_integer(v)); }
-    bool number_unsigned(number_unsigned_t v) override { return Value(dom_.number_unsigned(v)); }
-    bool number_float(number_float_t v, const string_t& s) override {
-        return Value(dom_.number_float(v, s));
-    }
-    bool string(string_t& v) override { return Value(dom_.string(v)); }
-    bool binary(binary_t& v) override { return Value(dom_.binary(v)); }
-    bool start_object(std::size_t n) override {
-        frames_.push_back(Frame{true, std::string(), 0, {}});
-        return dom_.start_object(n);
+    bool null() override { return Value(Json()); }
+    bool boolean(bool v) override { return Value(Json(v)); }
+    bool number_integer(number_integer_t v) override { return Value(Json(v)); }
+    bool number_unsigned(number_unsigned_t v) override { return Value(Json(v)); }
+    bool number_float(number_float_t v, const string_t&) override { return Value(Json(v)); }
+    bool string(string_t& v) override { return Value(Json(std::move(v))); }
+    bool binary(binary_t& v) override { return Value(Json::binary(std::move(v))); }
+    bool start_object(std::size_t) override {
+        tree_.Open(Json::object());
+        return true;
     }
     bool key(string_t& v) override {
-        frames_.back().key = v;
-        if (!frames_.back().seen.insert(v).second) {
-            duplicate_ = Pointer();
+        if (!tree_.Key(std::move(v))) {
+            duplicate_ = tree_.Pointer();
             return false;
         }
-        return dom_.key(v);
+        return true;
     }
-    bool end_object() override { return Ended(dom_.end_object()); }
-    bool start_array(std::size_t n) override {
-        frames_.push_back(Frame{false, std::string(), 0, {}});
-        return dom_.start_array(n);
+    bool end_object() override {
+        tree_.Close();
+        return true;
     }
-    bool end_array() override { return Ended(dom_.end_array()); }
+    bool start_array(std::size_t) override {
+        tree_.Open(Json::array());
+        return true;
+    }
+    bool end_array() override {
+        tree_.Close();
+        return true;
+    }
     bool parse_error(std::size_t position, const std::string& token,
                      const nlohmann::detail::exception& ex) override {
         failed_ = true;
@@ -73,34 +76,12 @@ class LocatingSax : public nlohmann::json_sax<Json> {
     const std::string& duplicate() const { return duplicate_; }
 
   private:
-    struct Frame {
-        bool object;
-        std::string key;    // the member being read (objects)
-        std::size_t index;  // the element being read (arrays)
-        std::set<std::string> seen;
-    };
-
-    // A complete value moves its array on to the next element.
-    bool Value(bool ok) {
-        if (!frames_.empty() && !frames_.back().object) {
-            ++frames_.back().index;
-        }
-        return ok;
-    }
-    bool Ended(bool ok) {
-        frames_.pop_back();
-        return Value(ok);
-    }
-    std::string Pointer() const {
-        std::string pointer;
-        for (const Frame& frame : frames_) {
-            pointer = frame.object ? Child(pointer, frame.key) : Child(pointer, frame.index);
-        }
-        return pointer;
+    bool Value(Json value) {
+        tree_.Value(std::move(value));
+        return true;
     }
 
-    nlohmann::detail::json_sax_dom_parser<Json> dom_;
-    std::vector<Frame> frames_;
+    TreeBuilder tree_;
     bool failed_ = false;
     std::size_t position_ = 0;
     std::string message_;
@@ -200,48 +181,46 @@ std::string Range(std::uint32_t max) {
     return "(0 to " + std::to_string(max) + ")";
 }
 
-std::string Inline(const Json& value) {
-    if (value.is_object()) {
-        std::string out = "{";
-        for (auto it = value.begin(); it != value.end(); ++it) {
-            out += (it == value.begin() ? "" : ", ") + Json(it.key()).dump() + ": " +
-                   Inline(it.value());
-        }
-        return out + "}";
+// A string as JSON writes it. Printable ASCII without quote or backslash
+// (record keys, most texts) goes over as it is; anything else is left to
+// the library's escaping.
+void AppendQuoted(std::string& out, const std::string& text) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (plain) {
+        out += '"';
+        out += text;
+        out += '"';
+    } else {
+        out += Json(text).dump();
     }
-    if (value.is_array()) {
-        std::string out = "[";
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            out += (i == 0 ? "" : ", ") + Inline(value[i]);
-        }
-        return out + "]";
-    }
-    return value.dump();
 }
 
-// Members (or elements) one per line for `levels` levels, then inline.
-std::string Expanded(const Json& value, const std::string& indent, int levels) {
-    if (levels <= 0 || !value.is_structured() || value.empty()) {
-        return Inline(value);
-    }
-    const std::string inner = indent + "  ";
-    const bool object = value.is_object();
-    std::string out = object ? "{\n" : "[\n";
-    std::size_t i = 0;
-    for (auto it = value.begin(); it != value.end(); ++it, ++i) {
-        out += inner;
-        if (object) {
-            out += Json(it.key()).dump() + ": ";
+void AppendInline(std::string& out, const Json& value) {
+    if (value.is_string()) {
+        AppendQuoted(out, value.get_ref<const std::string&>());
+    } else if (value.is_number_unsigned()) {
+        out += std::to_string(value.get<std::uint64_t>());
+    } else if (value.is_object()) {
+        out += '{';
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            out += it == value.begin() ? "" : ", ";
+            AppendQuoted(out, it.key());
+            out += ": ";
+            AppendInline(out, it.value());
         }
-        // The text kinds are one more map deep than the other sections.
-        int childLevels = levels - 1;
-        if (indent.empty() && object && it.key() == "texts") {
-            childLevels = 2;
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            out += i == 0 ? "" : ", ";
+            AppendInline(out, value[i]);
         }
-        out += Expanded(it.value(), inner, childLevels);
-        out += (i + 1 < value.size()) ? ",\n" : "\n";
+        out += ']';
+    } else {
+        out += value.dump();
     }
-    return out + indent + (object ? "}" : "]");
 }
 
 }  // namespace
@@ -421,8 +400,99 @@ Bytes ExpectHex(const Json& value, const std::string& pointer) {
     return bytes;
 }
 
-std::string CanonicalText(const Json& root) {
-    return Expanded(root, "", 2) + "\n";
+CanonicalText::CanonicalText() : text_("{") {
+    levels_.push_back(Level{std::string(), false, true, 0});
+}
+
+void CanonicalText::Member(const std::string& name, const Json& value) {
+    OpenPending();
+    Separate();
+    text_ += Json(name).dump();
+    text_ += ": ";
+    AppendInline(text_, value);
+    Spill();
+}
+
+void CanonicalText::Begin(const std::string& name, bool array) {
+    levels_.push_back(Level{name, array, false, 0});
+}
+
+void CanonicalText::Entry(const std::string& key, const Json& value) {
+    OpenPending();
+    Separate();
+    if (!levels_.back().array) {
+        AppendQuoted(text_, key);
+        text_ += ": ";
+    }
+    AppendInline(text_, value);
+    Spill();
+}
+
+void CanonicalText::Entry(const std::string& key, const std::string& text) {
+    OpenPending();
+    Separate();
+    AppendQuoted(text_, key);
+    text_ += ": ";
+    AppendQuoted(text_, text);
+    Spill();
+}
+
+void CanonicalText::End() {
+    const Level level = levels_.back();
+    levels_.pop_back();
+    if (level.open) {
+        text_ += '\n';
+        Indent(levels_.size());
+        text_ += level.array ? ']' : '}';
+    }
+}
+
+std::vector<std::string> CanonicalText::Finish() {
+    while (levels_.size() > 1) {
+        End();
+    }
+    text_ += levels_.back().members > 0 ? "\n}\n" : "}\n";
+    pieces_.push_back(std::move(text_));
+    return std::move(pieces_);
+}
+
+void CanonicalText::Spill() {
+    constexpr std::size_t kPiece = std::size_t(1) << 20;
+    if (text_.size() >= kPiece) {
+        pieces_.push_back(std::move(text_));
+        text_ = std::string();
+        text_.reserve(kPiece + kPiece / 8);
+    }
+}
+
+void CanonicalText::Indent(std::size_t depth) {
+    text_.append(2 * depth, ' ');
+}
+
+// A new line for the next member of the innermost level, after a comma
+// when it is not the first.
+void CanonicalText::Separate() {
+    Level& level = levels_.back();
+    text_ += level.members > 0 ? ",\n" : "\n";
+    ++level.members;
+    Indent(levels_.size());
+}
+
+// A level is written only once it has an entry: empty sections are left out.
+void CanonicalText::OpenPending() {
+    for (std::size_t depth = 1; depth < levels_.size(); ++depth) {
+        Level& level = levels_[depth];
+        if (level.open) {
+            continue;
+        }
+        Level& parent = levels_[depth - 1];
+        text_ += parent.members > 0 ? ",\n" : "\n";
+        ++parent.members;
+        Indent(depth);
+        text_ += Json(level.name).dump();
+        text_ += level.array ? ": [" : ": {";
+        level.open = true;
+    }
 }
 
 }  // namespace tavrel::sim

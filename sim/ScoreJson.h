@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -62,9 +63,42 @@ RecordKey ExpectKey(const std::string& text, const std::string& pointer);
 std::string HexText(const Bytes& bytes);
 Bytes ExpectHex(const Json& value, const std::string& pointer);
 
-// The canonical text of a score object: two-space indentation, the
-// sections and the maps of records one member per line, each record entry
-// on one line, and a final newline.
-std::string CanonicalText(const Json& root);
+// The canonical text of a score, written as it is made: two-space
+// indentation, the sections and the maps of records one member per line,
+// each record entry on one line, and a final newline. A section without
+// entries is left out.
+class CanonicalText {
+  public:
+    CanonicalText();
+    // A member of the innermost level with its value on the same line.
+    void Member(const std::string& name, const Json& value);
+    // Starts an object (or array) of one entry per line inside the
+    // innermost level; it is written only if an entry follows.
+    void Begin(const std::string& name, bool array = false);
+    // An entry of the innermost level on one line (`key` unused in arrays).
+    void Entry(const std::string& key, const Json& value);
+    // An entry whose value is a string (a map of texts).
+    void Entry(const std::string& key, const std::string& text);
+    void End();
+    // Closes every level; the text, with its final newline, in pieces of
+    // about a megabyte: a large score's text is never copied whole.
+    std::vector<std::string> Finish();
+
+  private:
+    struct Level {
+        std::string name;
+        bool array;
+        bool open;  // written
+        std::size_t members;
+    };
+    void Indent(std::size_t depth);
+    void Separate();
+    void OpenPending();
+    void Spill();
+
+    std::vector<std::string> pieces_;
+    std::string text_;  // the piece being written
+    std::vector<Level> levels_;
+};
 
 }  // namespace tavrel::sim

@@ -1,14 +1,20 @@
-// Score file reading: one small step per section, in the order of the file
-// format's table, then the check that every reference names a record.
+// Score file reading: one small step per section entry, then the check that
+// every reference names a record. A file is streamed, so it is never held
+// as a whole JSON tree. A file with a fault is read again as a tree, in the
+// order of the file format's table, which finds the fault the format's
+// order puts first and names it.
 #include "sim/ScoreReader.h"
 
-#include <cstring>
+#include <algorithm>
 #include <iterator>
+#include <optional>
+#include <vector>
 
 #include "host/RecordLayout.h"
 #include "sim/RecordKinds.h"
 #include "sim/ScoreJson.h"
 #include "sim/ScoreSections.h"
+#include "sim/ScoreStream.h"
 
 namespace tavrel::sim {
 namespace {
@@ -39,62 +45,75 @@ constexpr const char* kTopLevel[] = {"format",
 // The largest page count: page numbers stay positive 16-bit numbers.
 constexpr std::uint32_t kMaxPages = 32767;
 
-class ScoreReader {
+// Reads a score's sections into the records of a document. The whole tree
+// is read section by section in the format's order; a stream hands the
+// same steps one entry at a time in the file's order. For a sound file the
+// order makes no difference: no two entries make the same record, and
+// references are checked at the end.
+class ScoreReader : public ScoreStreamSink {
   public:
     explicit ScoreReader(Document& document) : document_(document) {}
 
     void Read(const Json& root) {
         ReadHeader(root);
-        ReadFixed(root, "fonts");
-        ReadPages(root);
-        ReadTexts(root);
-        for (const char* name : {"textBlocks", "staves", "staffStyles", "groups", "pageTextBlocks",
-                                 "measureTextBlocks"}) {
-            ReadFixed(root, name);
+        for (const char* name : kTopLevel) {
+            auto member = root.find(name);
+            if (member != root.end()) {
+                ReadSection(name, *member);
+            }
         }
-        ReadRepeatTexts(root);
-        ReadEndingTexts(root);
-        for (const char* name : {"twoStyleRecords", "threeStyleRecords", "articulations"}) {
-            ReadFixed(root, name);
-        }
-        ReadRecords(root);
         CheckReferences();
     }
 
-  private:
-    void ReadHeader(const Json& root);
-    void ReadFixed(const Json& root, const char* name);
-    void ReadPages(const Json& root);
-    void ReadTexts(const Json& root);
-    void ReadRepeatTexts(const Json& root);
-    void ReadEndingTexts(const Json& root);
-    void ReadRecords(const Json& root);
-    void ReadRawRecord(const Json& entry, const std::string& pointer);
-    void CheckRawReferences(RecordTag tag, const Bytes& bytes, const std::string& pointer);
+    std::optional<MemberShape> Member(const std::string& name) override;
+    bool Kind(const std::string& name) override;
+    void Take(const StreamPlace& place, const Json& value) override;
+    // After a stream: whether the header was right (if not, the whole
+    // tree says how); then the references, as after reading a tree.
+    bool StreamedHeaderIsRight() const { return format_ == "notavo-score" && version_ == 1; }
     void CheckReferences() const;
 
-    // A section's object, or null when the section is absent.
-    static const Json* Section(const Json& root, const char* name) {
-        auto it = root.find(name);
-        return it == root.end() ? nullptr : &ExpectObject(*it, Child("", name));
+  private:
+    void ReadHeader(const Json& root);
+    void ReadSection(const std::string& name, const Json& value);
+    void ReadEntry(const std::string& section, const std::string& key, const Json& value);
+    void ReadPages(const Json& pages);
+    std::optional<RecordTag> KindTag(const std::string& kind) const;
+    void ReadText(RecordTag tag, const std::string& kind, const std::string& key,
+                  const Json& value);
+    void ReadRepeatText(const std::string& key, const Json& value);
+    void ReadRawRecord(const Json& entry, const std::string& pointer);
+    void CheckRawReferences(RecordTag tag, const Bytes& bytes, const std::string& pointer);
+
+    // A section's object; throws when it is not one.
+    static const Json& Section(const Json& value, const std::string& name) {
+        return ExpectObject(value, Child("", name));
     }
-    void Claim(RecordTag tag, RecordKey key, const std::string& pointer) const {
-        if (document_.Contains(tag, key)) {
-            throw ScoreError(pointer, "record " + TagText(tag) + " {" + KeyText(key, true) +
-                                          "} is defined twice");
-        }
+    [[noreturn]] static void DefinedTwice(RecordTag tag, RecordKey key,
+                                          const std::string& pointer) {
+        throw ScoreError(
+            pointer, "record " + TagText(tag) + " {" + KeyText(key, true) + "} is defined twice");
     }
     void Put(RecordTag tag, RecordKey key, Bytes bytes, const std::string& pointer) {
-        Claim(tag, key, pointer);
-        document_.PutRecord(tag, key, std::move(bytes));
+        if (!document_.AddRecord(tag, key, std::move(bytes))) {
+            DefinedTwice(tag, key, pointer);
+        }
     }
     void PutText(RecordTag tag, RecordKey key, std::u16string text, const std::string& pointer) {
-        Claim(tag, key, pointer);
-        document_.PutText(tag, key, std::move(text));
+        if (!document_.AddText(tag, key, std::move(text))) {
+            DefinedTwice(tag, key, pointer);
+        }
     }
 
     Document& document_;
     References references_;
+    // The stream's state: the top-level members and text kinds seen, the
+    // kind being read, and the header's values.
+    std::vector<std::string> membersSeen_;
+    std::vector<std::string> kindsSeen_;
+    RecordTag kindTag_ = 0;
+    Json format_;
+    Json version_;
 };
 
 void ScoreReader::ReadHeader(const Json& root) {
@@ -121,102 +140,137 @@ void ScoreReader::ReadHeader(const Json& root) {
     }
 }
 
-void ScoreReader::ReadFixed(const Json& root, const char* name) {
-    const Json* section = Section(root, name);
-    if (section == nullptr) {
+// One top-level member of a whole tree, whose header has been checked.
+void ScoreReader::ReadSection(const std::string& name, const Json& value) {
+    if (name == "format" || name == "version") {
         return;
     }
-    const SectionCodec& codec = FindSection(name);
-    for (auto it = section->begin(); it != section->end(); ++it) {
-        const std::string pointer = Child(Child("", name), it.key());
-        const RecordKey key = ExpectKey(it.key(), pointer);
-        Put(codec.tag, key, codec.build(it.value(), pointer, references_), pointer);
+    if (name == "pages") {
+        ReadPages(value);
+        return;
+    }
+    if (name == "records") {
+        if (!value.is_array()) {
+            throw ScoreError("/records", "expected an array");
+        }
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            ReadRawRecord(value[i], Child("/records", i));
+        }
+        return;
+    }
+    const Json& section = Section(value, name);
+    for (auto it = section.begin(); it != section.end(); ++it) {
+        if (name != "texts") {
+            ReadEntry(name, it.key(), it.value());
+            continue;
+        }
+        std::optional<RecordTag> tag = KindTag(it.key());
+        ExpectObject(it.value(), Child("/texts", it.key()));
+        for (auto text = it.value().begin(); text != it.value().end(); ++text) {
+            ReadText(*tag, it.key(), text.key(), text.value());
+        }
     }
 }
 
-void ScoreReader::ReadPages(const Json& root) {
-    auto pages = root.find("pages");
-    if (pages == root.end()) {
+std::optional<MemberShape> ScoreReader::Member(const std::string& name) {
+    const bool known =
+        std::find(std::begin(kTopLevel), std::end(kTopLevel), name) != std::end(kTopLevel);
+    if (!known || std::find(membersSeen_.begin(), membersSeen_.end(), name) != membersSeen_.end()) {
+        return std::nullopt;  // unknown, or given twice
+    }
+    membersSeen_.push_back(name);
+    if (name == "texts") {
+        return MemberShape::Kinds;
+    }
+    if (name == "records") {
+        return MemberShape::Elements;
+    }
+    const bool whole = name == "format" || name == "version" || name == "pages";
+    return whole ? MemberShape::Whole : MemberShape::Entries;
+}
+
+bool ScoreReader::Kind(const std::string& name) {
+    if (std::find(kindsSeen_.begin(), kindsSeen_.end(), name) != kindsSeen_.end()) {
+        return false;
+    }
+    kindsSeen_.push_back(name);
+    kindTag_ = *KindTag(name);
+    return true;
+}
+
+void ScoreReader::Take(const StreamPlace& place, const Json& value) {
+    if (place.member == "format") {
+        format_ = value;
+    } else if (place.member == "version") {
+        version_ = value;
+    } else if (place.member == "pages") {
+        ReadPages(value);
+    } else if (place.member == "texts") {
+        ReadText(kindTag_, place.kind, place.key, value);
+    } else if (place.member == "records") {
+        ReadRawRecord(value, Child("/records", place.index));
+    } else {
+        ReadEntry(place.member, place.key, value);
+    }
+}
+
+// An entry of a section that maps record keys to entries.
+void ScoreReader::ReadEntry(const std::string& section, const std::string& key, const Json& value) {
+    const std::string pointer = Child(Child("", section), key);
+    if (section == "repeatTexts") {
+        ReadRepeatText(key, value);
         return;
     }
-    const std::uint32_t count = ExpectInteger(*pages, "/pages", kMaxPages);
+    const RecordKey recordKey = ExpectKey(key, pointer);
+    if (section == "endingTexts") {
+        PutText(L::kEndingText, recordKey, ExpectText(value, pointer), pointer);
+        return;
+    }
+    const SectionCodec& codec = FindSection(section.c_str());
+    Put(codec.tag, recordKey, codec.build(value, pointer, references_), pointer);
+}
+
+void ScoreReader::ReadPages(const Json& pages) {
+    const std::uint32_t count = ExpectInteger(pages, "/pages", kMaxPages);
     for (std::uint32_t n = 1; n <= count; ++n) {
         Put(L::page::kTag, MakeKey(std::uint16_t(n)), Bytes(L::page::kSize, 0), "/pages");
     }
 }
 
-void ScoreReader::ReadTexts(const Json& root) {
-    const Json* texts = Section(root, "texts");
-    if (texts == nullptr) {
-        return;
-    }
-    for (auto kind = texts->begin(); kind != texts->end(); ++kind) {
-        const std::string kindPointer = Child("/texts", kind.key());
-        bool known = false;
-        for (const char* const* name = kTextKinds; *name != nullptr; ++name) {
-            known = known || kind.key() == *name;
-        }
-        if (!known) {
-            throw ScoreError(kindPointer,
-                             "unknown text kind " + OneOf(kTextKinds, std::size(kTextKinds) - 1));
-        }
-        const RecordTag tag = *ParseTag(kind.key());
-        ExpectObject(kind.value(), kindPointer);
-        for (auto it = kind.value().begin(); it != kind.value().end(); ++it) {
-            const std::string pointer = Child(kindPointer, it.key());
-            const RecordKey key = ExpectKey(it.key(), pointer);
-            PutText(tag, key, ExpectText(it.value(), pointer), pointer);
+// The tag of a text kind; throws for a kind the format does not have.
+std::optional<RecordTag> ScoreReader::KindTag(const std::string& kind) const {
+    for (const char* const* name = kTextKinds; *name != nullptr; ++name) {
+        if (kind == *name) {
+            return ParseTag(kind);
         }
     }
+    throw ScoreError(Child("/texts", kind),
+                     "unknown text kind " + OneOf(kTextKinds, std::size(kTextKinds) - 1));
 }
 
-void ScoreReader::ReadRepeatTexts(const Json& root) {
-    const Json* section = Section(root, "repeatTexts");
-    if (section == nullptr) {
-        return;
-    }
-    for (auto it = section->begin(); it != section->end(); ++it) {
-        const std::string pointer = Child("/repeatTexts", it.key());
-        const RecordKey key = ExpectKey(it.key(), pointer);
-        const Json& entry = ExpectObject(it.value(), pointer);
-        ExpectOnlyFields(entry, pointer, {"text", "style", "extra"});
-        std::u16string text;
-        if (entry.contains("text")) {
-            text = ExpectText(entry["text"], Child(pointer, "text"));
-        }
-        PutText(L::kRepeatText, key, std::move(text), pointer);
-        if (entry.contains("style")) {
-            Put(L::repeatstyle::kTag, key, BuildRepeatStyle(entry, pointer), pointer);
-        } else if (entry.contains("extra")) {
-            throw ScoreError(Child(pointer, "extra"),
-                             "extra bytes belong to the style record: "
-                             "give a \"style\" too");
-        }
-    }
+void ScoreReader::ReadText(RecordTag tag, const std::string& kind, const std::string& key,
+                           const Json& value) {
+    const std::string pointer = Child(Child("/texts", kind), key);
+    const RecordKey recordKey = ExpectKey(key, pointer);
+    PutText(tag, recordKey, ExpectText(value, pointer), pointer);
 }
 
-void ScoreReader::ReadEndingTexts(const Json& root) {
-    const Json* section = Section(root, "endingTexts");
-    if (section == nullptr) {
-        return;
+void ScoreReader::ReadRepeatText(const std::string& key, const Json& value) {
+    const std::string pointer = Child("/repeatTexts", key);
+    const RecordKey recordKey = ExpectKey(key, pointer);
+    const Json& entry = ExpectObject(value, pointer);
+    ExpectOnlyFields(entry, pointer, {"text", "style", "extra"});
+    std::u16string text;
+    if (entry.contains("text")) {
+        text = ExpectText(entry["text"], Child(pointer, "text"));
     }
-    for (auto it = section->begin(); it != section->end(); ++it) {
-        const std::string pointer = Child("/endingTexts", it.key());
-        const RecordKey key = ExpectKey(it.key(), pointer);
-        PutText(L::kEndingText, key, ExpectText(it.value(), pointer), pointer);
-    }
-}
-
-void ScoreReader::ReadRecords(const Json& root) {
-    auto records = root.find("records");
-    if (records == root.end()) {
-        return;
-    }
-    if (!records->is_array()) {
-        throw ScoreError("/records", "expected an array");
-    }
-    for (std::size_t i = 0; i < records->size(); ++i) {
-        ReadRawRecord((*records)[i], Child("/records", i));
+    PutText(L::kRepeatText, recordKey, std::move(text), pointer);
+    if (entry.contains("style")) {
+        Put(L::repeatstyle::kTag, recordKey, BuildRepeatStyle(entry, pointer), pointer);
+    } else if (entry.contains("extra")) {
+        throw ScoreError(Child(pointer, "extra"),
+                         "extra bytes belong to the style record: "
+                         "give a \"style\" too");
     }
 }
 
@@ -293,6 +347,23 @@ void ScoreReader::CheckReferences() const {
 }  // namespace
 
 void ReadScore(const std::string& text, Document& document) {
+    try {
+        ScoreReader reader(document);
+        if (StreamScore(text, reader) && reader.StreamedHeaderIsRight()) {
+            reader.CheckReferences();
+            return;
+        }
+    } catch (const ScoreError&) {
+    } catch (const nlohmann::json::exception&) {
+    }
+    // Whatever stopped the stream is found and named by reading the whole
+    // tree, in the order the format sets, so every message is the same
+    // however the file's members are ordered.
+    document = Document();
+    ReadScoreAsTree(text, document);
+}
+
+void ReadScoreAsTree(const std::string& text, Document& document) {
     ScoreReader(document).Read(ParseJson(text));
 }
 

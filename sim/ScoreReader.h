@@ -10,6 +10,9 @@ namespace tavrel::sim {
 // Fills `document` with the score's records; throws ScoreError (the
 // document is then incomplete and must be thrown away).
 void ReadScore(const std::string& text, Document& document);
+// The same, always from the whole JSON tree, as ReadScore reads any file
+// it cannot stream: for tests that compare the two.
+void ReadScoreAsTree(const std::string& text, Document& document);
 
 // The names of the text kinds in the "texts" section, in file order.
 const char* const* TextKindNames();

@@ -2,6 +2,7 @@
 #include "sim/ScoreSections.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
@@ -14,6 +15,14 @@ constexpr std::uint32_t k16 = 0xFFFF;
 
 std::uint16_t Get16(const Bytes& record, std::size_t offset) {
     return L::ReadU16(record.data(), offset);
+}
+
+// Keeps a number to check once the whole file is read; 0 names nothing and
+// needs no check.
+void Refer(References& references, std::string pointer, RecordTag tag, std::uint32_t number) {
+    if (number != 0) {
+        references.push_back({std::move(pointer), tag, std::uint16_t(number)});
+    }
 }
 
 // A member that may be absent. A named field left out of an entry still
@@ -37,7 +46,7 @@ void ReadBlocks(const Json& entry, const std::string& pointer, Bytes& record, st
     for (std::size_t i = 0; i < 2; ++i) {
         const std::uint32_t number = ExpectInteger((*blocks)[i], Child(at, i), k16);
         L::WriteU16(record.data(), offsets[i], std::uint16_t(number));
-        references.push_back({Child(at, i), L::textblock::kTag, std::uint16_t(number)});
+        Refer(references, Child(at, i), L::textblock::kTag, number);
     }
 }
 
@@ -49,7 +58,7 @@ void ReadBlock(const Json& entry, const std::string& pointer, Bytes& record,
                References& references) {
     const std::uint32_t number = IntegerField(entry, pointer, "block", k16);
     L::WriteU16(record.data(), 0, std::uint16_t(number));
-    references.push_back({Child(pointer, "block"), L::textblock::kTag, std::uint16_t(number)});
+    Refer(references, Child(pointer, "block"), L::textblock::kTag, number);
 }
 
 // A style triplet: font, size and style bits, 16 bits each.
@@ -174,7 +183,7 @@ Bytes BuildTextBlock(const Json& entry, const std::string& pointer, References& 
     Bytes record = StartEntry(entry, pointer, L::textblock::kSize, {"text", "extra"});
     const std::uint32_t text = IntegerField(entry, pointer, "text", k16);
     L::WriteU16(record.data(), L::textblock::kText, std::uint16_t(text));
-    references.push_back({Child(pointer, "text"), L::kTextBlockText, std::uint16_t(text)});
+    Refer(references, Child(pointer, "text"), L::kTextBlockText, text);
     return record;
 }
 

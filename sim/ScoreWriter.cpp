@@ -4,11 +4,14 @@
 // record, so saving never loses or alters anything.
 #include "sim/ScoreWriter.h"
 
-#include <set>
+#include <algorithm>
+#include <map>
 #include <utility>
+#include <vector>
 
 #include "host/RecordLayout.h"
 #include "sim/RecordKinds.h"
+#include "sim/ScoreJson.h"
 #include "sim/ScoreReader.h"
 #include "sim/ScoreSections.h"
 
@@ -17,15 +20,30 @@ namespace {
 
 namespace L = tavrel::layout;
 
+// A raw record's bytes; a text's UTF-16 units, low byte first.
+const Bytes& RawBytes(const Bytes& bytes) {
+    return bytes;
+}
+
+Bytes RawBytes(const std::u16string& text) {
+    Bytes bytes;
+    bytes.reserve(2 * text.size());
+    for (char16_t unit : text) {
+        bytes.push_back(std::uint8_t(unit & 0xFF));
+        bytes.push_back(std::uint8_t(unit >> 8));
+    }
+    return bytes;
+}
+
 constexpr std::uint32_t kMaxPages = 32767;
 
 class ScoreWriter {
   public:
     explicit ScoreWriter(const Document& document) : document_(document) {}
 
-    Json Write() {
-        root_["format"] = "notavo-score";
-        root_["version"] = 1;
+    std::vector<std::string> Write() {
+        text_.Member("format", "notavo-score");
+        text_.Member("version", 1);
         WriteFixed("fonts");
         WritePages();
         WriteTexts();
@@ -39,45 +57,43 @@ class ScoreWriter {
             WriteFixed(name);
         }
         WriteRecords();
-        return std::move(root_);
+        return text_.Finish();
     }
 
   private:
     void WriteFixed(const char* name);
     void WritePages();
     void WriteTexts();
-    Json TextsOfKind(RecordTag tag);
+    void TextsOfKind(RecordTag tag);
     void WriteRepeatTexts();
     std::optional<Json> RepeatEntry(RecordKey key, const std::u16string& text);
     void WriteEndingTexts();
     void WriteRecords();
 
-    void Consume(RecordTag tag, RecordKey key) { consumed_.insert({tag, KeyOrder(key)}); }
-    bool Consumed(RecordTag tag, RecordKey key) const {
-        return consumed_.count({tag, KeyOrder(key)}) != 0;
-    }
-    void AddSection(const char* name, Json section) {
-        if (!section.empty()) {
-            root_[name] = std::move(section);
-        }
-    }
+    template <typename Map>
+    void WriteRaw(RecordTag tag, const Map& records, const std::vector<std::uint32_t>& written);
+
+    // Each kind's records go to their section in ascending key order, so a
+    // sorted list per tag says which are written there.
+    void Consume(RecordTag tag, RecordKey key) { consumed_[tag].push_back(KeyOrder(key)); }
 
     const Document& document_;
-    Json root_ = Json::object();
-    std::set<std::pair<RecordTag, std::uint32_t>> consumed_;
+    CanonicalText text_;
+    std::map<RecordTag, std::vector<std::uint32_t>> consumed_;
 };
 
 void ScoreWriter::WriteFixed(const char* name) {
     const SectionCodec& codec = FindSection(name);
-    Json section = Json::object();
-    for (RecordKey key : document_.Keys(codec.tag)) {
-        std::optional<Json> entry = EntryFor(codec, *document_.FindRecord(codec.tag, key));
+    text_.Begin(name);
+    for (const auto& [order, bytes] : document_.RecordsOf(codec.tag)) {
+        const RecordKey key = KeyFromOrder(order);
+        std::optional<Json> entry = EntryFor(codec, bytes);
         if (entry) {
-            section[KeyText(key, codec.pairKeys)] = std::move(*entry);
+            text_.Entry(KeyText(key, codec.pairKeys), *entry);
             Consume(codec.tag, key);
         }
     }
-    AddSection(name, std::move(section));
+    text_.End();
 }
 
 void ScoreWriter::WritePages() {
@@ -94,31 +110,29 @@ void ScoreWriter::WritePages() {
         ++count;
     }
     if (count > 0) {
-        root_["pages"] = count;
+        text_.Member("pages", count);
     }
 }
 
-Json ScoreWriter::TextsOfKind(RecordTag tag) {
-    Json kind = Json::object();
-    for (RecordKey key : document_.Keys(tag)) {
-        std::optional<std::string> utf8 = TextToUtf8(*document_.FindText(tag, key));
+void ScoreWriter::TextsOfKind(RecordTag tag) {
+    for (const auto& [order, text] : document_.TextsOf(tag)) {
+        const RecordKey key = KeyFromOrder(order);
+        std::optional<std::string> utf8 = TextToUtf8(text);
         if (utf8) {
-            kind[KeyText(key)] = std::move(*utf8);
+            text_.Entry(KeyText(key), *utf8);
             Consume(tag, key);
         }
     }
-    return kind;
 }
 
 void ScoreWriter::WriteTexts() {
-    Json texts = Json::object();
+    text_.Begin("texts");
     for (const char* const* name = TextKindNames(); *name != nullptr; ++name) {
-        Json kind = TextsOfKind(*ParseTag(*name));
-        if (!kind.empty()) {
-            texts[*name] = std::move(kind);
-        }
+        text_.Begin(*name);
+        TextsOfKind(*ParseTag(*name));
+        text_.End();
     }
-    AddSection("texts", std::move(texts));
+    text_.End();
 }
 
 std::optional<Json> ScoreWriter::RepeatEntry(RecordKey key, const std::u16string& text) {
@@ -140,54 +154,80 @@ std::optional<Json> ScoreWriter::RepeatEntry(RecordKey key, const std::u16string
 }
 
 void ScoreWriter::WriteRepeatTexts() {
-    Json section = Json::object();
-    for (RecordKey key : document_.Keys(L::kRepeatText)) {
-        std::optional<Json> entry = RepeatEntry(key, *document_.FindText(L::kRepeatText, key));
+    text_.Begin("repeatTexts");
+    for (const auto& [order, text] : document_.TextsOf(L::kRepeatText)) {
+        const RecordKey key = KeyFromOrder(order);
+        std::optional<Json> entry = RepeatEntry(key, text);
         if (entry) {
-            section[KeyText(key)] = std::move(*entry);
+            text_.Entry(KeyText(key), *entry);
             Consume(L::kRepeatText, key);
         }
     }
-    AddSection("repeatTexts", std::move(section));
+    text_.End();
 }
 
 void ScoreWriter::WriteEndingTexts() {
-    Json section = TextsOfKind(L::kEndingText);
-    AddSection("endingTexts", std::move(section));
+    text_.Begin("endingTexts");
+    TextsOfKind(L::kEndingText);
+    text_.End();
+}
+
+// A kind's records that no section holds, in key order; `written` lists
+// (ascending) those a section holds.
+template <typename Map>
+void ScoreWriter::WriteRaw(RecordTag tag, const Map& records,
+                           const std::vector<std::uint32_t>& written) {
+    auto next = written.begin();
+    for (const auto& [order, contents] : records) {
+        next = std::lower_bound(next, written.end(), order);
+        if (next != written.end() && *next == order) {
+            continue;
+        }
+        Json entry = Json::object();
+        entry["tag"] = TagText(tag);
+        entry["key"] = KeyText(KeyFromOrder(order), true);
+        entry["hex"] = HexText(RawBytes(contents));
+        text_.Entry(std::string(), entry);
+    }
 }
 
 void ScoreWriter::WriteRecords() {
-    Json records = Json::array();
+    static const std::vector<std::uint32_t> none;
+    text_.Begin("records", true);
     for (RecordTag tag : document_.Tags()) {
-        for (RecordKey key : document_.Keys(tag)) {
-            if (Consumed(tag, key)) {
-                continue;
-            }
-            Bytes bytes;
-            if (IsTextKind(tag)) {
-                for (char16_t unit : *document_.FindText(tag, key)) {
-                    bytes.push_back(std::uint8_t(unit & 0xFF));
-                    bytes.push_back(std::uint8_t(unit >> 8));
-                }
-            } else {
-                bytes = *document_.FindRecord(tag, key);
-            }
-            Json entry = Json::object();
-            entry["tag"] = TagText(tag);
-            entry["key"] = KeyText(key, true);
-            entry["hex"] = HexText(bytes);
-            records.push_back(std::move(entry));
+        auto kind = consumed_.find(tag);
+        const std::vector<std::uint32_t>& written = kind != consumed_.end() ? kind->second : none;
+        if (IsTextKind(tag)) {
+            WriteRaw(tag, document_.TextsOf(tag), written);
+        } else {
+            WriteRaw(tag, document_.RecordsOf(tag), written);
         }
     }
-    if (!records.empty()) {
-        root_["records"] = std::move(records);
-    }
+    text_.End();
 }
 
 }  // namespace
 
-Json ScoreJsonOf(const Document& document) {
+std::vector<std::string> WriteScorePieces(const Document& document) {
     return ScoreWriter(document).Write();
+}
+
+std::string WriteScore(const Document& document) {
+    std::vector<std::string> pieces = WriteScorePieces(document);
+    if (pieces.size() == 1) {
+        return std::move(pieces.front());
+    }
+    std::size_t size = 0;
+    for (const std::string& piece : pieces) {
+        size += piece.size();
+    }
+    std::string text;
+    text.reserve(size);
+    for (std::string& piece : pieces) {
+        text += piece;
+        std::string().swap(piece);
+    }
+    return text;
 }
 
 }  // namespace tavrel::sim

@@ -2,14 +2,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "sim/Document.h"
-#include "sim/ScoreJson.h"
 
 namespace tavrel::sim {
 
-// The score object: named sections for every record they can reproduce
-// exactly, raw records for the rest.
-Json ScoreJsonOf(const Document& document);
+// The score file's text: named sections for every record they can
+// reproduce exactly, raw records for the rest, in the canonical layout.
+// In pieces of about a megabyte, to be written one after the other.
+std::vector<std::string> WriteScorePieces(const Document& document);
+// The same text in one string.
+std::string WriteScore(const Document& document);
 
 }  // namespace tavrel::sim
