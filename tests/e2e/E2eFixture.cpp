@@ -24,35 +24,8 @@ std::vector<std::string> CommandResult::Lines() const {
 }
 
 std::string EveryKindScoreJson() {
-    return R"({
-  "format": "notavo-score",
-  "version": 1,
-  "fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Notaglyph", "arg": 0}},
-  "pages": 1,
-  "texts": {
-    "txbl": {"1": "Violin Allegro", "2": "Style Allegro", "3": "Group Allegro",
-             "4": "Page Allegro", "5": "Measure Allegro"},
-    "txxp": {"1": "tempo Allegro"}, "txve": {"1": "verse Allegro"}, "txch": {"1": "chorus Allegro"},
-    "txse": {"1": "section Allegro"}, "txss": {"1": "shape Allegro"},
-    "txfi": {"1": "title Allegro", "7": "info7 Allegro"}
-  },
-  "textBlocks": {"1": {"text": 1}, "2": {"text": 2}, "3": {"text": 3}, "4": {"text": 4},
-                 "5": {"text": 5}},
-  "staves": {"1": {"blocks": [1, 0]}},
-  "staffStyles": {"1": {"blocks": [2, 0], "name": "Name Allegro"}},
-  "groups": {"1": {"blocks": [3, 0]}},
-  "pageTextBlocks": {"1,0": {"block": 4}},
-  "measureTextBlocks": {"12,0": {"block": 5}},
-  "repeatTexts": {"1": {"text": "repeat Allegro", "style": {"font": 0, "size": 12, "bits": 0}}},
-  "endingTexts": {"1": "ending Allegro"},
-  "twoStyleRecords": {"1": {"styles": [{"font": 0, "size": 12, "bits": 0},
-                                       {"font": 0, "size": 12, "bits": 0}]}},
-  "threeStyleRecords": {"1": {"styles": [{"font": 0, "size": 12, "bits": 0},
-      {"font": 0, "size": 12, "bits": 0}, {"font": 0, "size": 12, "bits": 0}]}},
-  "articulations": {"1": {"flags": 0, "slots": [{"char": 65, "font": 3, "size": 24, "bits": 0},
-                                                {"char": 66, "font": 3, "size": 24, "bits": 0}]}}
-}
-)";
+    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/tests/data/every-kind.json");
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void E2eTest::SetUp() {

@@ -20,8 +20,9 @@ struct CommandResult {
     std::vector<std::string> Lines() const;
 };
 
-// A score holding "Allegro" once in every kind of text the search reaches,
-// style-carrying records in font 0, size 12, and articulations 'A' and 'B'.
+// The score shared with the engine tests (tests/data/every-kind.json):
+// "Allegro" once in every kind of text the search reaches, style-carrying
+// records in font 0, size 12, and articulations 'A' and 'B'.
 std::string EveryKindScoreJson();
 
 class E2eTest : public ::testing::Test {

@@ -27,9 +27,9 @@ std::vector<RecordTag> FirstCallOrder(const std::vector<RecordTag>& tags) {
 class CategoryOrderTest : public EngineTest {};
 
 TEST_F(CategoryOrderTest, EverywhereWalksTheKindsInTheirOrder) {
-    Open(EveryKindScore("w"));
+    OpenEveryKind();
     // One character each, so the articulations are visited too.
-    Run("w", "v", SR_INITIAL_OPTIONS | SR_FILE_INFO);
+    Run("A", "V", SR_INITIAL_OPTIONS | SR_FILE_INFO);
     const std::vector<RecordTag> expected = {
         layout::staff::kTag,     layout::staffstyle::kTag,   layout::group::kTag,
         layout::pageblock::kTag, layout::measureblock::kTag, layout::kLyricsVerse,
@@ -41,7 +41,7 @@ TEST_F(CategoryOrderTest, EverywhereWalksTheKindsInTheirOrder) {
 }
 
 TEST_F(CategoryOrderTest, StyleOnlyRecordsComeAfterTheirTexts) {
-    Open(EveryKindScore("w"));
+    OpenEveryKind();
     Run("", "", SR_INITIAL_OPTIONS);
     const std::vector<RecordTag> expected = {
         layout::kRepeatText,      layout::twostyle::kTag,     layout::kExpressionText,

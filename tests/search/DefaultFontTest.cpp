@@ -12,7 +12,6 @@ namespace tavrel {
 namespace {
 
 using testing_support::EngineTest;
-using testing_support::ScoreBuilder;
 
 class DefaultFontTest : public EngineTest {};
 
@@ -32,7 +31,7 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
         {__LINE__, "Arial", false, "Arial", 5},
         {__LINE__, "", false, "", 5},
     };
-    Open(ScoreBuilder().Font(0, "Times New Roman", 4096).Font(3, "Arial", 0));
+    Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial"}})");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         StringStyle style;
@@ -48,17 +47,17 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
 TEST_F(DefaultFontTest, NothingIsMarkedWithoutAUsableDefaultFontRecord) {
     struct Row {
         int line;
-        ScoreBuilder score;
+        std::string fonts;
         std::string name;
     };
     const Row rows[] = {
-        {__LINE__, ScoreBuilder().Font(3, "Arial", 0), "Font0"},  // no font 0
-        {__LINE__, ScoreBuilder().Font(0, "", 0), ""},            // empty names never equal
+        {__LINE__, R"({"3": {"name": "Arial"}})", "Font0"},  // no font 0
+        {__LINE__, R"({"0": {"name": ""}})", ""},            // empty names never equal
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
-        Open(row.score);
+        Open("\"fonts\": " + row.fonts);
         StringStyle style;
         style.fontName = row.name;
         MarkDefaultFont(style);
@@ -68,7 +67,8 @@ TEST_F(DefaultFontTest, NothingIsMarkedWithoutAUsableDefaultFontRecord) {
 }
 
 TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
-    Open(ScoreBuilder().Font(0, "Times New Roman", 4096).Font(3, "Arial", 77));
+    Open(
+        R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial", "arg": 77}})");
     struct Row {
         int line;
         const char* name;
@@ -94,7 +94,7 @@ TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
 }
 
 TEST_F(DefaultFontTest, PreparationResetsUnusedStylesAndConvertsTexts) {
-    Open(ScoreBuilder().Font(0, "Times New Roman", 4096));
+    Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}})");
     UniversalString search("a^tb<67>");
     UniversalString replace("^^");
     StringStyle bold;
@@ -113,7 +113,7 @@ TEST_F(DefaultFontTest, PreparationResetsUnusedStylesAndConvertsTexts) {
 }
 
 TEST_F(DefaultFontTest, PreparationWritesADefaultFontReplacementAsFont0) {
-    Open(ScoreBuilder().Font(0, "Times New Roman", 4096));
+    Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}})");
     UniversalString search("x");
     UniversalString replace("y");
     StringStyle times;

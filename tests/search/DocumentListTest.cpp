@@ -11,7 +11,6 @@ namespace tavrel {
 namespace {
 
 using testing_support::EngineTest;
-using testing_support::ScoreBuilder;
 
 class DocumentListTest : public EngineTest {};
 
@@ -21,9 +20,12 @@ std::int16_t Zero(std::uint32_t) {
 }
 
 TEST_F(DocumentListTest, CurrentDocumentAloneOrEveryDocumentInHostOrder) {
-    const std::int16_t one = Open(ScoreBuilder().Path("a.json"));
-    const std::int16_t two = Open(ScoreBuilder().Path("b.json"));
-    const std::int16_t three = Open(ScoreBuilder().Path("c.json"));
+    const std::int16_t one = Open("");
+    const std::int16_t two = Open("");
+    const std::int16_t three = Open("");
+    Sim().FindDocument(one)->SetPath("a.json");
+    Sim().FindDocument(two)->SetPath("b.json");
+    Sim().FindDocument(three)->SetPath("c.json");
     Sim().SetCurrentKorvidDocument(two, kInterfaceVersion);
     struct Row {
         std::int16_t document;
@@ -56,8 +58,8 @@ TEST_F(DocumentListTest, NothingWithoutACurrentDocument) {
     EXPECT_EQ(BuildDocumentList(kListAllDocuments, stack), 0);
 
     // Documents are open, but the host has none current.
-    Open(ScoreBuilder());
-    Open(ScoreBuilder());
+    Open("");
+    Open("");
     EXPECT_EQ(BuildDocumentList(0, stack), 0);  // unknown modes list nothing
     EXPECT_EQ(BuildDocumentList(17, stack), 0);
     EXPECT_TRUE(stack.Empty());
@@ -80,8 +82,8 @@ std::int16_t TwoWindowsOfDocumentOne(void* records, std::int16_t count, std::uin
 }
 
 TEST_F(DocumentListTest, WindowIsTheFirstListedForTheDocument) {
-    const std::int16_t one = Open(ScoreBuilder());
-    const std::int16_t two = Open(ScoreBuilder());
+    const std::int16_t one = Open("");
+    const std::int16_t two = Open("");
     ASSERT_EQ(one, 1);
     EXPECT_EQ(WindowOfDocument(one), sim::Simulator::WindowOf(one));
     EXPECT_EQ(WindowOfDocument(42), 0u);  // a document without a window

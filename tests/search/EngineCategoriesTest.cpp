@@ -15,12 +15,11 @@ namespace tavrel {
 namespace {
 
 using testing_support::EngineTest;
-using testing_support::EveryKindScore;
 using testing_support::Key;
 using testing_support::StaffStyleNameOf;
 using testing_support::TextOf;
 
-// Where EveryKindScore puts the word, and the text's lead before it.
+// Where the every-kind score puts the word, and the text's lead before it.
 // clang-format off
 enum Place { kStaff, kStyleBlock, kGroup, kPageBlock, kMeasureBlock, kStyleName, kVerse, kChorus,
              kSection, kShape, kTitle, kInfo7, kTempo, kRepeat, kEnding, kPlaceCount };
@@ -80,7 +79,7 @@ TEST_F(EngineCategoriesTest, EachCategoryReachesItsOwnTexts) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
-        const std::int16_t doc = Open(EveryKindScore("Allegro"));
+        const std::int16_t doc = OpenEveryKind();
         EXPECT_EQ(Run("Allegro", "Presto", row.options), row.changed.size());
         for (int place = 0; place < kPlaceCount; ++place) {
             SCOPED_TRACE(place);
@@ -112,16 +111,14 @@ TEST_F(EngineCategoriesTest, MatchCaseAndWholeWords) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
-        const std::int16_t doc =
-            Open(testing_support::ScoreBuilder().Text(layout::kExpressionText, 1, row.text));
+        const std::int16_t doc = Open(R"("texts": {"txxp": {"1": ")" + row.text + "\"}}");
         EXPECT_EQ(Run(row.search, "dog", SR_TEXT_EXPRESSIONS | row.options), row.count);
         EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), row.after);
     }
 }
 
 TEST_F(EngineCategoriesTest, StaffStyleNamesIgnoreCaseAndWordOptions) {
-    const std::int16_t doc =
-        Open(testing_support::ScoreBuilder().StaffStyle(1, 0, 0, "slash Slashes"));
+    const std::int16_t doc = Open(R"("staffStyles": {"1": {"name": "slash Slashes"}})");
     // Without Match Case the text search would take both; the name is
     // compared exactly and inside words.
     EXPECT_EQ(Run("Slash", "Cut", SR_STAFF_STYLE_NAMES | SR_WHOLE_WORDS), 1u);
@@ -130,10 +127,9 @@ TEST_F(EngineCategoriesTest, StaffStyleNamesIgnoreCaseAndWordOptions) {
 
 TEST_F(EngineCategoriesTest, StaffStyleNameIsCutToItsFieldAndZeroFilled) {
     namespace ss = layout::staffstyle;
-    testing_support::ScoreBuilder b;
-    b.StaffStyle(1, 0, 0, std::string(46, 'n') + "x");  // 47 bytes: a full field
-    b.StaffStyle(2, 0, 0, "x \xE9");                    // é in Windows-1252
-    const std::int16_t doc = Open(b);
+    // 47 bytes, a full field, and "é" (0xE9 in Windows-1252).
+    const std::int16_t doc = Open(R"("staffStyles": {"1": {"name": ")" + std::string(46, 'n') +
+                                  R"(x"}, "2": {"name": "x é"}})");
     EXPECT_EQ(Run("x", "\xCE\xA9", SR_STAFF_STYLE_NAMES), 0u);  // Ω cannot be stored
     EXPECT_EQ(StaffStyleNameOf(doc, 1), std::string(46, 'n') + "x");
     EXPECT_EQ(StaffStyleNameOf(doc, 2), "x \xE9");
@@ -149,16 +145,15 @@ TEST_F(EngineCategoriesTest, StaffStyleNameIsCutToItsFieldAndZeroFilled) {
 }
 
 TEST_F(EngineCategoriesTest, TextBlocksOnEveryPageAndMeasure) {
-    testing_support::ScoreBuilder b;
-    b.Pages(2);
-    for (std::uint16_t t = 1; t <= 6; ++t) {
-        b.Text(layout::kTextBlockText, t, "ax").TextBlock(t, t);
-    }
     // Page 0 (the score's own), pages 1 and 2, two per page where listed;
     // page 3 lies beyond the page count and is not searched.
-    b.PageBlock(0, 0, 1).PageBlock(1, 0, 2).PageBlock(1, 1, 3).PageBlock(2, 0, 4);
-    b.PageBlock(3, 0, 5).MeasureBlock(7, 6);
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("pages": 2,
+        "texts": {"txbl": {"1": "ax", "2": "ax", "3": "ax", "4": "ax", "5": "ax", "6": "ax"}},
+        "textBlocks": {"1": {"text": 1}, "2": {"text": 2}, "3": {"text": 3}, "4": {"text": 4},
+                       "5": {"text": 5}, "6": {"text": 6}},
+        "pageTextBlocks": {"0,0": {"block": 1}, "1,0": {"block": 2}, "1,1": {"block": 3},
+                           "2,0": {"block": 4}, "3,0": {"block": 5}},
+        "measureTextBlocks": {"7": {"block": 6}})");
     EXPECT_EQ(Run("x", "y", SR_TEXT_BLOCKS), 5u);
     for (std::uint16_t t = 1; t <= 6; ++t) {
         SCOPED_TRACE(t);
@@ -170,11 +165,10 @@ TEST_F(EngineCategoriesTest, ASharedTextIsSearchedOnceAndTextZeroNever) {
     // A staff and a staff style show the same text block, and a second
     // staff another block of the same text: "Vln" becomes "Vln." once.
     // A third staff shows text number 0, which is neither written nor counted.
-    testing_support::ScoreBuilder b;
-    b.Text(layout::kTextBlockText, 1, "1 Vln").TextBlock(1, 1).TextBlock(2, 1);
-    b.Staff(1, 1, 0).Staff(2, 2, 1).StaffStyle(1, 1, 0, "Vln");
-    b.Text(layout::kTextBlockText, 0, "Vln").TextBlock(3, 0).Staff(3, 3, 0);
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("texts": {"txbl": {"0": "Vln", "1": "1 Vln"}},
+        "textBlocks": {"1": {"text": 1}, "2": {"text": 1}, "3": {"text": 0}},
+        "staves": {"1": {"blocks": [1, 0]}, "2": {"blocks": [2, 1]}, "3": {"blocks": [3, 0]}},
+        "staffStyles": {"1": {"blocks": [1, 0], "name": "Vln"}})");
     EXPECT_EQ(Run("Vln", "Vln.", SR_STAFF_NAMES | SR_STAFF_STYLE_NAMES), 2u);
     EXPECT_EQ(TextOf(doc, layout::kTextBlockText, Key(1)), "1 Vln.");
     EXPECT_EQ(StaffStyleNameOf(doc, 1), "Vln.");
@@ -182,10 +176,8 @@ TEST_F(EngineCategoriesTest, ASharedTextIsSearchedOnceAndTextZeroNever) {
 }
 
 TEST_F(EngineCategoriesTest, FileInfoLosesItsStyleCommands) {
-    testing_support::ScoreBuilder b;
-    b.Text(layout::kFileInfoText, 1, "^font(Arial,0)^size(14)Sonata ^^ in ^flat()A");
-    b.Text(layout::kFileInfoText, 3, "^size(9)no match here");
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("texts": {"txfi": {
+        "1": "^font(Arial,0)^size(14)Sonata ^^ in ^flat()A", "3": "^size(9)no match here"}})");
     EXPECT_EQ(Run("Sonata", "Suite", SR_FILE_INFO), 1u);
     EXPECT_EQ(TextOf(doc, layout::kFileInfoText, Key(1)), "Suite ^ in ^flat()A");
     // Unchanged texts are not written back, so they keep their commands.
@@ -193,7 +185,7 @@ TEST_F(EngineCategoriesTest, FileInfoLosesItsStyleCommands) {
 }
 
 TEST_F(EngineCategoriesTest, AnEmptySearchSkipsFileInfoAndTheWordsOfRepeatsAndEndings) {
-    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    const std::int16_t doc = OpenEveryKind();
     UniversalString s;
     UniversalString r;
     r.style().size = 20;
@@ -208,9 +200,7 @@ TEST_F(EngineCategoriesTest, AnEmptySearchSkipsFileInfoAndTheWordsOfRepeatsAndEn
 }
 
 TEST_F(EngineCategoriesTest, TypedShorthandsAndCodesAreConverted) {
-    const std::int16_t doc = Open(testing_support::ScoreBuilder()
-                                      .Text(layout::kExpressionText, 1, "a\tb")
-                                      .Text(layout::kExpressionText, 2, "in F^sharp() minor"));
+    const std::int16_t doc = Open(R"("texts": {"txxp": {"1": "a\tb", "2": "in F^sharp() minor"}})");
     EXPECT_EQ(Run("^t", "<66>", SR_TEXT_EXPRESSIONS), 1u);
     EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "aBb");
     EXPECT_EQ(Run("F^s", "G^b", SR_TEXT_EXPRESSIONS), 1u);

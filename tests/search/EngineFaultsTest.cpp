@@ -13,7 +13,6 @@ namespace tavrel {
 namespace {
 
 using testing_support::EngineTest;
-using testing_support::EveryKindScore;
 using testing_support::Key;
 using testing_support::TextOf;
 
@@ -24,7 +23,7 @@ TEST_F(EngineFaultsTest, RefusedSavesAndFailedLoadsAreNotCounted) {
         int line;
         bool refuseSaves;  // else loads fail
         RecordTag tag;
-        std::uint32_t count;  // of the 15 places EveryKindScore fills
+        std::uint32_t count;  // of the 15 places the every-kind score fills
     };
     const Row rows[] = {
         {__LINE__, true, layout::kTextBlockText, 15 - 5},
@@ -44,7 +43,7 @@ TEST_F(EngineFaultsTest, RefusedSavesAndFailedLoadsAreNotCounted) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
-        const std::int16_t doc = Open(EveryKindScore("Allegro"));
+        const std::int16_t doc = OpenEveryKind();
         if (row.refuseSaves) {
             Sim().GetFaults().RefuseSavesOf(row.tag);
         } else {
@@ -58,7 +57,7 @@ TEST_F(EngineFaultsTest, RefusedSavesAndFailedLoadsAreNotCounted) {
 }
 
 TEST_F(EngineFaultsTest, EverySaveRefusedCountsNothing) {
-    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    const std::int16_t doc = OpenEveryKind();
     Sim().GetFaults().RefuseAllSaves();
     EXPECT_EQ(Run("Allegro", "Presto", SR_EVERYWHERE), 0u);
     EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "tempo Allegro");
@@ -72,23 +71,23 @@ TEST_F(EngineFaultsTest, EverySaveRefusedCountsNothing) {
 
 TEST_F(EngineFaultsTest, CountsBeyondSixteenBits) {
     // 400 texts of 100 occurrences each: 40,000 replacements.
-    testing_support::ScoreBuilder b;
     std::string text;
     std::string expected;
     for (int i = 0; i < 100; ++i) {
         text += " a";
         expected += " b";
     }
-    for (std::uint16_t n = 1; n <= 400; ++n) {
-        b.Text(layout::kExpressionText, n, text);
+    std::string texts;
+    for (int n = 1; n <= 400; ++n) {
+        texts += (n > 1 ? ", \"" : "\"") + std::to_string(n) + "\": \"" + text + "\"";
     }
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open("\"texts\": {\"txxp\": {" + texts + "}}");
     EXPECT_EQ(Run("a", "b", SR_TEXT_EXPRESSIONS), 40000u);
     EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(400)), expected);
 }
 
 TEST_F(EngineFaultsTest, PublicTextRecordSearch) {
-    const std::int16_t doc = Open(EveryKindScore("Allegro"));
+    const std::int16_t doc = OpenEveryKind();
     const UniversalString s("Allegro");
     const UniversalString r("Presto");
     EXPECT_EQ(ReplaceInTextRecords(1, layout::kLyricsVerse, s, r, 0), 1u);

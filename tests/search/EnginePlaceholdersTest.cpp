@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "EngineFixture.h"
 #include "host/RecordLayout.h"
 #include "sim/Simulator.h"
@@ -18,27 +20,27 @@ namespace {
 
 using testing_support::EngineTest;
 using testing_support::Key;
-using testing_support::ScoreBuilder;
 
 namespace ar = layout::articulation;
 
 enum Kind { kRepeat, kEnding, kStyleName, kArticulation };
 
-ScoreBuilder OneRecord(Kind kind, const std::string& text) {
-    const StyleTriplet plain{0, 12, 0};
-    ScoreBuilder b;
+// Score sections holding one record of the kind.
+std::string OneRecord(Kind kind, const std::string& text) {
+    const std::string quoted = nlohmann::json(text).dump();
     switch (kind) {
         case kRepeat:
-            return b.Repeat(1, text, plain);
+            return R"("repeatTexts": {"1": {"text": )" + quoted + R"(, "style": {"size": 12}}})";
         case kEnding:
-            return b.Ending(1, text);
+            return R"("endingTexts": {"1": )" + quoted + "}";
         case kStyleName:
-            return b.StaffStyle(1, 0, 0, text);
+            return R"("staffStyles": {"1": {"name": )" + quoted + "}}";
         case kArticulation:
-            return b.Articulation(1, static_cast<unsigned char>(text.at(0)), plain, 0, plain,
-                                  ar::kSlot2NotChar);
+            return R"("articulations": {"1": {"flags": 4, "slots": [{"char": )" +
+                   std::to_string(static_cast<unsigned char>(text.at(0))) +
+                   R"(, "size": 12}, {"size": 12}]}})";
     }
-    return b;
+    return "";
 }
 
 std::string ReadBack(std::int16_t doc, Kind kind) {
@@ -102,11 +104,11 @@ TEST_F(EnginePlaceholdersTest, ShorthandsInPlainTextRecords) {
 }
 
 TEST_F(EnginePlaceholdersTest, NoRecordEverReceivesAPlaceholder) {
-    const std::int16_t doc = Open(testing_support::EveryKindScore("Coda"));
+    const std::int16_t doc = OpenEveryKind();
     // Every text but the staff-style name takes the sharp.
-    EXPECT_EQ(Run("Coda", "Coda^#", SR_EVERYWHERE), 14u);
-    EXPECT_EQ(testing_support::StaffStyleNameOf(doc, 1), "Name Coda");
-    EXPECT_EQ(testing_support::TextOf(doc, layout::kRepeatText, Key(1)), "repeat Coda^sharp()");
+    EXPECT_EQ(Run("Allegro", "Allegro^#", SR_EVERYWHERE), 14u);
+    EXPECT_EQ(testing_support::StaffStyleNameOf(doc, 1), "Name Allegro");
+    EXPECT_EQ(testing_support::TextOf(doc, layout::kRepeatText, Key(1)), "repeat Allegro^sharp()");
     const sim::Document* document = Sim().FindDocument(doc);
     ASSERT_NE(document, nullptr);
     for (RecordTag tag : document->Tags()) {

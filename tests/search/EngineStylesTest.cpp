@@ -14,7 +14,6 @@ namespace {
 
 using testing_support::EngineTest;
 using testing_support::Key;
-using testing_support::ScoreBuilder;
 using testing_support::TextOf;
 using testing_support::TripletOf;
 
@@ -69,9 +68,9 @@ StringStyle Effects(std::uint16_t on, std::uint16_t mask) {
 }
 
 TEST_F(EngineStylesTest, StylePairsOnlyUnderEverywhereWithBothTextsEmpty) {
-    ScoreBuilder b;
-    b.TwoStyle(1, {0, 12, kBold}, {0, 12, 0}).TwoStyle(2, {0, 12, 0}, {0, 12, 0});
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("twoStyleRecords": {
+        "1": {"styles": [{"size": 12, "bits": 1}, {"size": 12}]},
+        "2": {"styles": [{"size": 12}, {"size": 12}]}})");
     const StringStyle bold = Effects(kBold, kBold);
     const StringStyle italic = Effects(kItalic, kItalic);
 
@@ -88,9 +87,8 @@ TEST_F(EngineStylesTest, StylePairsOnlyUnderEverywhereWithBothTextsEmpty) {
 }
 
 TEST_F(EngineStylesTest, ThreeStyleRecordsWithTextExpressions) {
-    ScoreBuilder b;
-    b.ThreeStyle(1, {0, 24, 0}, {0, 18, 0}, {0, 24, kItalic});
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("threeStyleRecords": {
+        "1": {"styles": [{"size": 24}, {"size": 18}, {"size": 24, "bits": 2}]}})");
     StringStyle size24;
     size24.size = 24;
     StringStyle setSize30AndUnbold = Effects(0, kItalic);
@@ -107,10 +105,10 @@ TEST_F(EngineStylesTest, ThreeStyleRecordsWithTextExpressions) {
 }
 
 TEST_F(EngineStylesTest, RecordFiltersByTheDocumentsFontNumber) {
-    ScoreBuilder b;
-    b.Font(0, "Times New Roman", 4096).Font(3, "Arial", 7);
-    b.ThreeStyle(1, {3, 12, 0}, {0, 12, 0}, {3, 12, 0});
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"(
+        "fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial", "arg": 7}},
+        "threeStyleRecords": {
+            "1": {"styles": [{"font": 3, "size": 12}, {"size": 12}, {"font": 3, "size": 12}]}})");
     StringStyle arial;
     arial.fontName = "arial";
     arial.fontId = 3;
@@ -131,11 +129,10 @@ TEST_F(EngineStylesTest, RecordFiltersByTheDocumentsFontNumber) {
 }
 
 TEST_F(EngineStylesTest, RepeatTextStyleRules) {
-    ScoreBuilder b;
-    b.Repeat(1, "D.S. al Coda", {0, 12, kBold});
-    b.Repeat(2, "D.S. al Fine", {0, 12, 0});
-    b.Repeat(3, "To Coda", {0, 12, kBold});
-    const std::int16_t doc = Open(b);
+    const std::int16_t doc = Open(R"("repeatTexts": {
+        "1": {"text": "D.S. al Coda", "style": {"size": 12, "bits": 1}},
+        "2": {"text": "D.S. al Fine", "style": {"size": 12}},
+        "3": {"text": "To Coda", "style": {"size": 12, "bits": 1}}})");
     const StringStyle bold = Effects(kBold, kBold);
     const StringStyle italic = Effects(kItalic, kItalic);
 
@@ -158,20 +155,24 @@ TEST_F(EngineStylesTest, RepeatTextStyleRules) {
 
 TEST_F(EngineStylesTest, RepeatWordsAreMatchedCaseSensitively) {
     const std::int16_t doc =
-        Open(ScoreBuilder().Repeat(1, "to coda", {0, 12, 0}).Ending(1, "1. To"));
+        Open(R"("repeatTexts": {"1": {"text": "to coda", "style": {"size": 12}}},
+        "endingTexts": {"1": "1. To"})");
     EXPECT_EQ(Run("To", nullptr, "Al", nullptr, SR_REPEAT_TEXTS), 1u);
     EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(1)), "to coda");
     EXPECT_EQ(TextOf(doc, layout::kEndingText, Key(1)), "1. Al");
 }
 
 TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
-    ScoreBuilder b;
-    b.Articulation(1, '>', {3, 24, 0}, '.', {3, 24, 0}, 0);
-    b.Articulation(2, '.', {3, 24, 0}, '>', {3, 24, 0}, ar::kSlot2NotChar);
-    b.Articulation(3, 'a', {3, 24, 0}, 0x10041, {3, 24, 0}, 0);  // 'A' in the low 16 bits
-    b.Articulation(4, '>', {3, 24, kBold | kUnderline}, '.', {3, 24, kUnderline},
-                   ar::kSlot1NotChar);
-    const std::int16_t doc = Open(b);
+    // '>' is 62, '.' 46, 'a' 97 and 65601 is 0x10041, 'A' in the low 16 bits.
+    // Flags 4: slot 2 is no character; flags 2: slot 1 is none.
+    const std::int16_t doc = Open(R"("articulations": {
+        "1": {"slots": [{"char": 62, "font": 3, "size": 24}, {"char": 46, "font": 3, "size": 24}]},
+        "2": {"flags": 4,
+              "slots": [{"char": 46, "font": 3, "size": 24}, {"char": 62, "font": 3, "size": 24}]},
+        "3": {"slots": [{"char": 97, "font": 3, "size": 24},
+                        {"char": 65601, "font": 3, "size": 24}]},
+        "4": {"flags": 2, "slots": [{"char": 62, "font": 3, "size": 24, "bits": 5},
+                                    {"char": 46, "font": 3, "size": 24, "bits": 4}]}})");
     const StringStyle bold = Effects(kBold, kBold);
 
     EXPECT_EQ(Run(">", nullptr, "^", &bold, SR_ARTICULATIONS), 1u);

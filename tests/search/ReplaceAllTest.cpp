@@ -19,7 +19,6 @@ namespace {
 using sim::EventKind;
 using testing_support::EngineTest;
 using testing_support::Key;
-using testing_support::ScoreBuilder;
 using testing_support::TextOf;
 using testing_support::TripletOf;
 
@@ -76,8 +75,8 @@ class ReplaceAllTest : public EngineTest {
     const ReplaceAllMessages messages_ = ShippedMessages();
 };
 
-ScoreBuilder OneMatch(const std::string& text) {
-    return ScoreBuilder().Text(layout::kExpressionText, 1, text);
+std::string OneMatch(const std::string& text) {
+    return R"("texts": {"txxp": {"1": ")" + text + "\"}}";
 }
 
 TEST_F(ReplaceAllTest, AllOpenDocumentsOneEditEachAndTheMessageFollowsTheTotal) {
@@ -155,16 +154,13 @@ TEST_F(ReplaceAllTest, AllOpenDocumentsWithoutACurrentDocumentSearchesNothing) {
 TEST_F(ReplaceAllTest, EachDocumentGetsTheRequestAsTheUserMadeIt) {
     // Arial is font 3 of the first document and the default font of the
     // second; each has a three-style record and a text with a typed code.
-    Open(ScoreBuilder()
-             .Font(0, "Times New Roman", 4096)
-             .Font(3, "Arial", 7)
-             .Text(layout::kExpressionText, 1, "x <65>")
-             .ThreeStyle(1, {0, 12, 0}, {0, 12, 0}, {0, 12, 0}));
-    Open(ScoreBuilder()
-             .Font(0, "Arial", 9)
-             .Font(5, "Times New Roman", 4096)
-             .Text(layout::kExpressionText, 1, "y <65>")
-             .ThreeStyle(1, {5, 12, 0}, {5, 12, 0}, {5, 12, 0}));
+    Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial"}},
+        "texts": {"txxp": {"1": "x <65>"}},
+        "threeStyleRecords": {"1": {"styles": [{"size": 12}, {"size": 12}, {"size": 12}]}})");
+    Open(R"("fonts": {"0": {"name": "Arial", "arg": 9}, "5": {"name": "Times New Roman"}},
+        "texts": {"txxp": {"1": "y <65>"}},
+        "threeStyleRecords": {"1": {"styles": [{"font": 5, "size": 12}, {"font": 5, "size": 12},
+                                               {"font": 5, "size": 12}]}})");
     StringStyle arial;
     arial.fontName = "Arial";
     SearchRequest request = Request("<60>65>", "B", SR_TEXT_EXPRESSIONS | SR_ALL_DOCUMENTS);
@@ -205,10 +201,7 @@ std::int16_t SaveThenRunOutOfMemory(std::uint32_t tag, const RecordKey* key, con
 }
 
 TEST_F(ReplaceAllTest, AnExceptionEndsTheEditAndStaysInside) {
-    Open(ScoreBuilder()
-             .Text(layout::kExpressionText, 1, "x a")
-             .Text(layout::kExpressionText, 2, "y a")
-             .Text(layout::kExpressionText, 3, "z a"));
+    Open(R"("texts": {"txxp": {"1": "x a", "2": "y a", "3": "z a"}})");
     Open(OneMatch("w a"));
     gSavesBeforeFailure = 1;
     OverrideExport("HX_SaveEData", reinterpret_cast<void*>(&SaveThenRunOutOfMemory));

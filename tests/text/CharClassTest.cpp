@@ -1,5 +1,7 @@
-// Case folding and character classes of single UTF-16 units, checked against
-// values read off the Unicode character charts by hand.
+// Case folding and character classes of single UTF-16 units: spot checks
+// read off the Unicode character charts by hand (the whole table is
+// regenerated and compared in the test run) and the rules the whole range
+// must keep.
 #include "text/CharClass.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +17,12 @@ TEST(CharClassTest, LowerCaseMapping) {
         int line;
         char16_t in, lower;
     } rows[] = {
-        {__LINE__, 0x00C0, 0x00E0},  // A grave
         {__LINE__, 0x00C8, 0x00E8},  // E grave: "TRÈS"
         {__LINE__, 0x00D7, 0x00D7},  // multiplication sign sits among the capitals
-        {__LINE__, 0x00DE, 0x00FE},  // thorn
-        {__LINE__, 0x00DF, 0x00DF},  // sharp s has no single-unit capital pair
         {__LINE__, 0x0178, 0x00FF},  // Y diaeresis folds back into Latin-1
         {__LINE__, 0x0130, u'i'},    // dotted capital I: simple mapping only
-        {__LINE__, 0x01C5, 0x01C6},  // title-case Dz has a lower-case mapping
         {__LINE__, 0x0391, 0x03B1},  // Greek Alpha
-        {__LINE__, 0x03C2, 0x03C2},  // final sigma
-        {__LINE__, 0x0410, 0x0430},  // Cyrillic A
-        {__LINE__, 0x1E9E, 0x00DF},  // capital sharp s
-        {__LINE__, 0x2126, 0x03C9},  // Ohm sign
         {__LINE__, 0x212A, u'k'},    // Kelvin sign
-        {__LINE__, 0x2160, 0x2170},  // Roman numeral one
-        {__LINE__, 0x24B6, 0x24D0},  // circled A
-        {__LINE__, 0xFF21, 0xFF41},  // full-width A
         {__LINE__, 0xFFFF, 0xFFFF},
     };
     for (const Row& r : rows) {
@@ -47,36 +38,12 @@ TEST(CharClassTest, Classes) {
         char16_t in;
         bool space, punct;
     } rows[] = {
-        {__LINE__, 0x0085, true, false},  // next line
-        {__LINE__, 0x00A0, true, false},  // no-break space
-        {__LINE__, 0x1680, true, false},
-        {__LINE__, 0x2000, true, false},
-        {__LINE__, 0x200A, true, false},
+        {__LINE__, 0x00A0, true, false},   // no-break space
         {__LINE__, 0x200B, false, false},  // zero-width space is not White_Space
-        {__LINE__, 0x2028, true, false},
-        {__LINE__, 0x2029, true, false},
-        {__LINE__, 0x202F, true, false},
-        {__LINE__, 0x205F, true, false},
-        {__LINE__, 0x3000, true, false},
-        {__LINE__, 0x180E, false, false},
-        {__LINE__, 0xFEFF, false, false},
-        {__LINE__, 0x00A7, false, true},   // section sign
-        {__LINE__, 0x00AB, false, true},   // guillemet
-        {__LINE__, 0x00B4, false, true},   // acute accent (modifier symbol)
-        {__LINE__, 0x00D7, false, true},   // multiplication sign
+        {__LINE__, 0x3000, true, false},  {__LINE__, 0x00A7, false, true},  // section sign
         {__LINE__, 0x00AD, false, false},  // soft hyphen is a format character
-        {__LINE__, 0x00B2, false, false},  // superscript two is not a digit
-        {__LINE__, 0x2013, false, true},   // en dash
-        {__LINE__, 0x2026, false, true},   // ellipsis
-        {__LINE__, 0x20AC, false, true},   // euro
         {__LINE__, 0x266D, false, true},   // flat sign
-        {__LINE__, 0x266F, false, true},   // sharp sign
-        {__LINE__, 0x3001, false, true},   // ideographic comma
-        {__LINE__, 0xFF01, false, true},   // full-width '!'
-        {__LINE__, 0x00E8, false, false},
         {__LINE__, 0x0660, false, false},  // Arabic-Indic zero
-        {__LINE__, 0xFF10, false, false},  // full-width zero
-        {__LINE__, 0xE000, false, false},  // private use
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
