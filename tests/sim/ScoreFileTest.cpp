@@ -196,6 +196,9 @@ TEST(ScoreFileTest, SectionsBecomeTheRecordsAndOffsetsThePluginReads) {
     ASSERT_EQ(art.size(), 60u);
     EXPECT_EQ(L::ReadU32(art.data(), 0), 62u);
     EXPECT_EQ(L::ReadU32(art.data(), 12), 70000u);
+    EXPECT_EQ(L::ReadU16(art.data(), 16), 1);  // slot 2: font, size and bits
+    EXPECT_EQ(L::ReadU16(art.data(), 26), 9);
+    EXPECT_EQ(L::ReadU16(art.data(), 28), 3);
     EXPECT_EQ(L::ReadU16(art.data(), 24), 2);
 
     // Texts and raw records keep their keys and units.
