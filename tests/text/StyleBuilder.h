@@ -1,9 +1,10 @@
 // Shorthands for the text tests: styles built field by field, styled strings,
-// the printed form that lets one comparison show a whole style or text, and
-// tables of in-place conversions.
+// the printed form that lets one comparison show a whole style or text,
+// tables of expressions and tables of in-place conversions.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,25 @@ inline std::string Show(const std::vector<StringStyle>& styles) {
         out += (out.empty() ? "" : " ") + Show(s);
     }
     return out;
+}
+
+// One expression and the text it must give (Yes() for truths), so that
+// checks of one shape over many calls share one table.
+struct Case {
+    int line;
+    std::function<std::string()> run;
+    std::string expected;
+};
+
+inline void Check(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(c.run(), c.expected);
+    }
+}
+
+inline std::string Yes(bool b) {
+    return b ? "1" : "0";
 }
 
 // Each row's text, converted in place, gives the row's result; the style
