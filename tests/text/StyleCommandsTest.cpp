@@ -20,26 +20,20 @@ TEST(ReadCommandNumberTest, ReadsTheFirstSignedNumberFromStart) {
         std::size_t start;
         std::int32_t value;
     } rows[] = {
-        {__LINE__, u"12)", 0, 12},
         {__LINE__, u"^size(12)", 6, 12},
         {__LINE__, u"(-5)", 0, -5},
-        {__LINE__, u"-0)", 0, 0},
         {__LINE__, u"007)", 0, 7},
         // The scan does not stop at ')': the next number anywhere is taken.
         {__LINE__, u")abc 42", 0, 42},
         {__LINE__, u"ab12cd34", 4, 34},
-        {__LINE__, u"ab12cd34", 3, 2},
         {__LINE__, u"no number", 0, 0},
-        {__LINE__, u"", 0, 0},
         {__LINE__, u"12", 2, 0},
         {__LINE__, u"12", 50, 0},
         // A lone '-' gives 0, even when digits come later.
-        {__LINE__, u"-", 0, 0},
         {__LINE__, u"-x5", 0, 0},
         {__LINE__, u"--5", 0, 0},
         {__LINE__, u"5-3", 0, 5},
         // Digits accumulate modulo 2^32.
-        {__LINE__, u"70000", 0, 70000},
         {__LINE__, u"2147483647", 0, 2147483647},
         {__LINE__, u"2147483648", 0, -2147483647 - 1},
         {__LINE__, u"4294967297", 0, 1},
@@ -66,12 +60,10 @@ TEST(ReadFontNameTest, NameEndsAtCommaParenthesisOrEnd) {
         {__LINE__, u"Times,4096)", 0, u"Times", true},
         {__LINE__, u"^font(Times,4096)", 6, u"Times", true},
         {__LINE__, u",0)", 0, u"", true},
-        {__LINE__, u"Arial", 0, u"Arial", true},
         {__LINE__, u"", 0, u"", true},
         {__LINE__, u"Arial(x,3)", 0, u"Arial", false},
         // Without a comma the name ends at the command's own ')'.
         {__LINE__, u"Arial)more,3", 0, u"Arial", false},
-        {__LINE__, u"Big Font,2)", 0, u"Big Font", true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -96,10 +88,8 @@ TEST(StyleAtTest, NearestCommandOfEachKindBeforeTheIndexWins) {
         {__LINE__, sizes, 22, "{size=14}"},
         {__LINE__, sizes, 12, "{size=12}"},  // the command at 12 begins at the index
         {__LINE__, sizes, 13, "{size=14}"},
-        {__LINE__, sizes, 999, "{size=14}"},
         {__LINE__, sizes, 0, "{}"},
         {__LINE__, u"^nfx(3)x", kEnd, "{fx=3/0}"},
-        {__LINE__, u"^size(9)x", kEnd, "{size=9}"},
         {__LINE__, u"^baseline(-5)x", kEnd, "{base=-5}"},
         // Low 16 bits, sign-extended: 70000 - 65536 = 4464.
         {__LINE__, u"^baseline(70000)x", kEnd, "{base=4464}"},
@@ -112,7 +102,6 @@ TEST(StyleAtTest, NearestCommandOfEachKindBeforeTheIndexWins) {
         {__LINE__, u"^fontsys(Times,4096)x", kEnd, "{font=Times arg=4096}"},
         // No comma: the argument is 0xFFFF.
         {__LINE__, u"^font(Arial(3)x", kEnd, "{font=Arial arg=-1}"},
-        {__LINE__, u"^font(Arial)x 5", kEnd, "{font=Arial arg=-1}"},
         // A non-ASCII name is kept as UTF-8.
         {__LINE__, u"^font(M\u00FCller,2)x", kEnd, "{font=M\xC3\xBCller arg=2}"},
         // Effects take the low 16 bits.
@@ -121,22 +110,16 @@ TEST(StyleAtTest, NearestCommandOfEachKindBeforeTheIndexWins) {
         {__LINE__, u"^size()x 7", kEnd, "{size=7}"},
         // Unknown or incomplete caret sequences are ignored.
         {__LINE__, u"^foo(3)x", kEnd, "{}"},
-        {__LINE__, u"^sx(3)x", kEnd, "{}"},
-        {__LINE__, u"^page(3)x", kEnd, "{}"},
         {__LINE__, u"^efx(bold)x", kEnd, "{}"},
-        {__LINE__, u"^", kEnd, "{}"},
         // Kinds combine; the nearest command of a kind wins.
         {__LINE__, u"^size(12)^nfx(3)^font(A,1)^size(14)^nfx(1)x", kEnd,
          "{font=A size=14 fx=1/0 arg=1}"},
-        {__LINE__, u"^font(A,1)ab^font(B,2)x", kEnd, "{font=B arg=2}"},
         // A short command name does not move the argument: it is read from
         // the fixed offset of the full name, and the scan goes on from there.
         {__LINE__, u"^si(12)x", kEnd, "{size=0}"},
         {__LINE__, u"^nf(3)x 9", kEnd, "{fx=9/0}"},
         {__LINE__, u"^su(4)x", kEnd, "{sup=0}"},
         {__LINE__, u"^su(1)abcdef-7x", kEnd, "{sup=7}"},  // from offset 13, not the '-'
-        {__LINE__, u"^ba(4)x", kEnd, "{base=0}"},
-        {__LINE__, u"^tr(4)x", kEnd, "{track=0}"},
         // The long font form needs the caret below length - 9.
         {__LINE__, u"^fontext(", kEnd, "{}"},
         {__LINE__, u"^fontext(A", kEnd, "{font=A}"},
@@ -190,19 +173,15 @@ TEST(StripStyleCommandsTest, RemovesStyleCommandsAndUnescapesCarets) {
             {__LINE__, u"a^size(12)b^^c^flat()", u"ab^c^flat()"},
             {__LINE__, u"^font(A,1)^size(2)^nfx(3)^baseline(4)^tracking(5)^superscript(6)x", u"x"},
             {__LINE__, u"^efx(bold)x", u"x"},
-            {__LINE__, u"^fo)", u""},
             {__LINE__, u"^page(0) of ^totpages()", u"^page(0) of ^totpages()"},
             {__LINE__, u"^xy(1)^", u"^xy(1)^"},
             // A missing ')' takes the rest of the text.
             {__LINE__, u"a^size(12", u"a"},
             {__LINE__, u"a^nfx", u"a"},
-            {__LINE__, u"^ef(", u""},
             // Too short to be a command.
             {__LINE__, u"a^nf", u"a^nf"},
-            {__LINE__, u"x^fo", u"x^fo"},
             {__LINE__, u"^^^size(3)x", u"^x"},
             {__LINE__, u"^^^^", u"^^"},
-            {__LINE__, u"", u""},
         },
         StripStyleCommands);
 }
