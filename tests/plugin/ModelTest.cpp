@@ -1,5 +1,5 @@
-// The plug-in model: its answers to the shell, get-or-create, Attach with
-// the library's strings, and the localized-string lookups.
+// The plug-in model: get-or-create, Attach with the library's strings, and
+// the localized-string lookups.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,42 +16,6 @@ namespace {
 using lexora_test::ShellTest;
 using tavrel::Model;
 using tavrel::UniversalString;
-
-TEST_F(ShellTest, TheModelsAnswersToTheShell) {
-    Model model;
-    ModelInterface& shell = model;  // the version is seen through the entry points
-    EXPECT_EQ(1u, shell.Init(5, 6));
-    EXPECT_EQ(0u, shell.Reserved(1, 2, 3));
-    EXPECT_EQ(1u, shell.Enumerate(1, 2, 3));
-    EXPECT_EQ(1u, shell.Invoke(1, 2, 3, 4));
-}
-
-// A model that supplies only what the interface leaves abstract: what it
-// answers elsewhere are the interface's own defaults.
-class BareModel : public ModelInterface {
-  public:
-    std::uint32_t Version(std::uint32_t) override { return 7; }
-    std::uint32_t Init(std::uint32_t, std::uint32_t) override { return 7; }
-    std::uint32_t Invoke(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {
-        return 7;
-    }
-    void Terminate(std::uint32_t) override {}
-    std::uint32_t GetMenuStatus(std::int16_t) override { return 7; }
-    void Attach(tavrel::platform::ModuleHandle) override {}
-    tavrel::platform::ModuleHandle ModuleHandle() const override { return nullptr; }
-    std::uint32_t HostValue() const override { return 7; }
-};
-
-TEST_F(ShellTest, TheInterfacesDefaultAnswers) {
-    BareModel bare;
-    ModelInterface& model = bare;
-    EXPECT_EQ(0u, model.Reserved(1, 2, 3));
-    EXPECT_EQ(0u, model.Enumerate(1, 2, 3));
-    EXPECT_EQ(nullptr, model.FindEntry("lexo-messages", "undo-item", nullptr));
-    UniversalString out("previous");
-    EXPECT_EQ(&out, &model.GetString(out, "lexo-messages", "undo-item", nullptr));
-    EXPECT_TRUE(out.empty());
-}
 
 TEST_F(ShellTest, BeforeAttachThereIsNoModuleAndNoString) {
     Model model;
@@ -79,7 +43,6 @@ TEST_F(ShellTest, AttachKeepsTheModuleAndReadsTheLibrarysStrings) {
 TEST_F(ShellTest, GetStringDecodesUtf8AndResetsTheOutString) {
     Model model;
     model.AdoptStrings(lexora_test::StringsFrom(R"(<dictionaries><dictionary name="d">
-        <entry key="plain"><string content="Size "/></entry>
         <entry key="accents"><string content="Caf&#xE9; &#x2318;"/></entry>
         <entry key="french"><string language="fr" content="Taille"/></entry>
       </dictionary></dictionaries>)"));
@@ -90,9 +53,10 @@ TEST_F(ShellTest, GetStringDecodesUtf8AndResetsTheOutString) {
         std::u16string expected;
     };
     const Row rows[] = {
-        {__LINE__, "plain", nullptr, u"Size "}, {__LINE__, "accents", nullptr, u"Caf\u00E9 \u2318"},
-        {__LINE__, "french", nullptr, u""},     {__LINE__, "french", "fr", u"Taille"},
-        {__LINE__, "missing", nullptr, u""},    {__LINE__, nullptr, nullptr, u""},
+        {__LINE__, "accents", nullptr, u"Caf\u00E9 \u2318"},
+        {__LINE__, "french", nullptr, u""},
+        {__LINE__, "french", "fr", u"Taille"},
+        {__LINE__, nullptr, nullptr, u""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);

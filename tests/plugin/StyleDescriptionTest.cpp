@@ -29,18 +29,15 @@ TEST_F(ShellTest, StyleDescriptionNamesFontSizeAndEachConstrainedEffect) {
         {__LINE__, Sty().Font("Arial").Size(12).Fx(EFFECT_BOLD, EFFECT_BOLD | EFFECT_ITALIC),
          "Arial, Size 12, Bold, non Italic."},
         {__LINE__, StringStyle(), "(no style)"},
-        {__LINE__, Sty().Fx(0, EFFECT_BOLD), "non Bold."},
         {__LINE__, Sty().Fx(EFFECT_BOLD, 0), "(no style)"},  // an effect outside the mask
         {__LINE__, Sty().Size(300), "(no style)"},
         {__LINE__, Sty().Size(254), "Size 254."},
-        {__LINE__, Sty().Size(0), "(no style)"},
         // The fixed-size word comes from the key the resource has.
         {__LINE__, Sty().Fx(EFFECT_FIXED_SIZE, EFFECT_FIXED_SIZE), "Fixed Size."},
         {__LINE__, Sty().Fx(EFFECT_ITALIC | EFFECT_HIDDEN, kAllShown),
          "non Fixed Size, non Bold, Italic, non Underline, Hidden."},
         // Outline and shadow are never described.
         {__LINE__, Sty().Fx(EFFECT_OUTLINE, EFFECT_OUTLINE | EFFECT_SHADOW), "(no style)"},
-        {__LINE__, Sty().Font("Notaglyph").Size(24), "Notaglyph, Size 24."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
