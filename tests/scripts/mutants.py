@@ -8,7 +8,7 @@ each fault: applies it, rebuilds incrementally, runs ctest, records caught or
 missed, and puts the file back. It is a tool for judging the tests, not a
 test: nothing runs it during `make test`.
 
-    tests/scripts/mutants.py [--scratch DIR] [--only ID ...] [--list] [--check]
+    tests/scripts/mutants.py [--scratch DIR] [--as-is] [--only ID ...] [--list] [--check]
 
 Exit status 0 when every fault was caught, 1 when one was missed or did not
 build, 2 for a bad command line.
@@ -220,10 +220,10 @@ FAULTS = [
      "for (std::uint32_t n = 1; n <= count; ++n) {",
      "for (std::uint32_t n = 1; n < count; ++n) {",
      "score reader makes one page too few"),
-    ("style-describe", "sim/ScoreSections.cpp",
-     'style["size"] = Get16(record, size);',
-     'style["size"] = Get16(record, bits);',
-     "score writer writes the bits as the size"),
+    ("style-read", "sim/ScoreSections.cpp",
+     'L::WriteU16(record.data(), size, std::uint16_t(IntegerField(style, pointer, "size", k16)));',
+     'L::WriteU16(record.data(), size, std::uint16_t(IntegerField(style, pointer, "bits", k16)));',
+     "score reader takes a style's bits for its size"),
     ("blank-pages", "sim/ScoreWriter.cpp",
      "if (page == nullptr || *page != Bytes(L::page::kSize, 0)) {",
      "if (page == nullptr) {",
@@ -255,14 +255,14 @@ FAULTS = [
      "if (everywhere && s.everywhere) {",
      "a category named twice is not refused"),
     # platform/
-    ("overlong", "platform/CodePage_posix.cpp",
-     "if (cp < min || cp > 0x10FFFF",
-     "if (cp > 0x10FFFF",
-     "overlong UTF-8 accepted"),
+    ("utf8-surrogate", "platform/CodePage_posix.cpp",
+     "if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {",
+     "if (cp < min || cp > 0x10FFFF) {",
+     "an encoded surrogate accepted as UTF-8"),
     ("surrogate", "platform/CodePage_posix.cpp",
-     "result += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));",
-     "result += static_cast<char16_t>(0xDC00 + (cp & 0x1FF));",
-     "low surrogate loses a bit"),
+     "result += static_cast<char16_t>(0xD800 + (cp >> 10));",
+     "result += static_cast<char16_t>(0xD800 + (cp >> 11));",
+     "high surrogate of a pair computed from the wrong bits"),
     ("ansi-high", "platform/CodePage_posix.cpp",
      "if (b >= 0x80 && b < 0xA0) {",
      "if (b >= 0x80 && b < 0x9F) {",
@@ -335,13 +335,15 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="print the faults and stop")
     parser.add_argument("--check", action="store_true", help="check each text occurs once")
+    parser.add_argument("--as-is", action="store_true",
+                        help="use the scratch tree as it stands instead of copying the worktree")
     args = parser.parse_args()
 
     if args.list:
         for fid, path, _old, _new, what in FAULTS:
             print(f"{fid:16} {path:34} {what}")
         return 0
-    if not check(source):
+    if not check(args.scratch if args.as_is else source):
         return 2
     if args.check:
         return 0
@@ -351,7 +353,8 @@ def main():
         return 2
 
     os.makedirs(args.scratch, exist_ok=True)
-    copy_tree(source, args.scratch)
+    if not args.as_is:
+        copy_tree(source, args.scratch)
     if not os.path.exists(os.path.join(args.scratch, "build/native/build.ninja")):
         run(["cmake", "--preset", "native"], args.scratch)
     first = build(args.scratch, args.jobs)

@@ -45,11 +45,11 @@ TEST(RecordKindsTest, KeysReadAndWriteBothForms) {
         std::uint16_t first, second;
     };
     const Row rows[] = {
-        {__LINE__, "7", true, 7, 0},     {__LINE__, "65535,65535", true, 65535, 65535},
-        {__LINE__, "0", true, 0, 0},     {__LINE__, "65536", false, 0, 0},
-        {__LINE__, "07", false, 0, 0},   {__LINE__, "1, 2", false, 0, 0},
-        {__LINE__, "1,", false, 0, 0},   {__LINE__, "1,2,3", false, 0, 0},
-        {__LINE__, "", false, 0, 0},     {__LINE__, "99999999999", false, 0, 0},
+        {__LINE__, "7", true, 7, 0},   {__LINE__, "65535,65535", true, 65535, 65535},
+        {__LINE__, "0", true, 0, 0},   {__LINE__, "65536", false, 0, 0},
+        {__LINE__, "07", false, 0, 0}, {__LINE__, "1, 2", false, 0, 0},
+        {__LINE__, "1,", false, 0, 0}, {__LINE__, "1,2,3", false, 0, 0},
+        {__LINE__, "", false, 0, 0},   {__LINE__, "99999999999", false, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);

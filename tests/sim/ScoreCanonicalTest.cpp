@@ -106,11 +106,19 @@ TEST(ScoreCanonicalTest, NamedFieldsOverwriteExtraEvenWhenLeftOut) {
 }
 
 // JSON writes zero as "-0" too; it is the number 0, not one below range.
-TEST(ScoreCanonicalTest, MinusZeroIsZero) {
-    Document document = testing::ScoreFrom(testing::Score(R"("fonts": {"0": {"arg": -0}})"));
+// The largest number a field takes is in range.
+TEST(ScoreCanonicalTest, MinusZeroIsZeroAndTheLargestNumbersLoad) {
+    Document document = testing::ScoreFrom(testing::Score(
+        R"("fonts": {"0": {"arg": -0}, "1": {"arg": 65535}}, "pages": 32767,
+           "articulations": {"1": {"slots": [{"char": 4294967295}, {}]}})"));
     const Bytes* font = document.FindRecord(L::font::kTag, MakeKey(0));
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(L::ReadU16(font->data(), L::font::kArg), 0);
+    EXPECT_EQ(L::ReadU16(document.FindRecord(L::font::kTag, MakeKey(1))->data(), L::font::kArg),
+              65535);
+    EXPECT_TRUE(document.Contains(L::page::kTag, MakeKey(32767)));
+    EXPECT_EQ(L::ReadU32(document.FindRecord(L::articulation::kTag, MakeKey(1))->data(), 0),
+              0xFFFFFFFFu);
 }
 
 // A staff kept as a raw record is saved back in "staves" once it has a

@@ -141,9 +141,12 @@ TEST(SimulatorHostTest, FontNameToNumAnswersFromTheCurrentDocument) {
         std::uint16_t number;
     };
     const Row rows[] = {
-        {__LINE__, "Notaglyph", 3}, {__LINE__, "TIMES NEW ROMAN", 0}, {__LINE__, "Times", 0xFFFF},
-        {__LINE__, "caf\xE9", 4}, {__LINE__, "CAF\xC9", 0xFFFF},  // only ASCII letters compare
-                                                                  // without case
+        {__LINE__, "Notaglyph", 3},
+        {__LINE__, "TIMES NEW ROMAN", 0},
+        {__LINE__, "Times", 0xFFFF},
+        {__LINE__, "caf\xE9", 4},
+        {__LINE__, "CAF\xC9", 0xFFFF},  // only ASCII letters compare
+                                        // without case
         {__LINE__, "", 0xFFFF},
     };
     for (const Row& row : rows) {

@@ -36,67 +36,55 @@ class SimulatorRecordsTest : public ::testing::Test {
     Simulator host_;
 };
 
-TEST_F(SimulatorRecordsTest, LoadWithoutBufferStoresTheSize) {
+// A load copies the record only into a buffer large enough for it, and
+// always leaves the real size; a size query has no buffer.
+TEST_F(SimulatorRecordsTest, LoadsCopyWholeRecordsOrNothing) {
+    const std::u16string violin(u"Violin\0", 7);
+    const Bytes violinBytes(reinterpret_cast<const std::uint8_t*>(violin.data()),
+                            reinterpret_cast<const std::uint8_t*>(violin.data() + 7));
     struct Row {
         int line;
         RecordTag tag;
         std::uint16_t number;
+        std::uint32_t capacity;  // in the kind's size units; 0: no buffer
         std::int16_t result;
-        std::uint32_t size;
+        std::uint32_t size;  // after the call
+        bool copied;
     };
     const Row rows[] = {
-        {__LINE__, kStaff, 1, 1, 132},
-        {__LINE__, kTxbl, 1, 1, 7},   // "Violin" and its zero, in units
-        {__LINE__, kStaff, 2, 0, 0},  // missing: failure and size 0
+        {__LINE__, kStaff, 1, 0, 1, 132, false},
+        {__LINE__, kTxbl, 1, 0, 1, 7, false},   // "Violin" and its zero, in units
+        {__LINE__, kStaff, 2, 0, 0, 0, false},  // missing: failure and size 0
+        {__LINE__, kStaff, 1, 140, 1, 132, true},
+        {__LINE__, kTxbl, 1, 10, 1, 7, true},
+        {__LINE__, kStaff, 1, 131, 0, 132, false},  // too small: the real size comes back
+        {__LINE__, kTxbl, 1, 6, 0, 7, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
+        const std::size_t unit = row.tag == kTxbl ? 2 : 1;
+        std::vector<std::uint8_t> buffer(row.capacity * unit + 4, 0xEE);
         RecordKey key = MakeKey(row.number);
-        std::uint32_t size = 999;
-        EXPECT_EQ(host_.LoadEData(row.tag, &key, nullptr, &size, kVersion), row.result);
+        std::uint32_t size = row.capacity == 0 ? 999 : row.capacity;
+        EXPECT_EQ(host_.LoadEData(row.tag, &key, row.capacity == 0 ? nullptr : buffer.data(), &size,
+                                  kVersion),
+                  row.result);
         EXPECT_EQ(size, row.size);
+        std::vector<std::uint8_t> expected(buffer.size(), 0xEE);
+        if (row.copied) {
+            const Bytes record =
+                row.tag == kTxbl ? violinBytes : *Current().FindRecord(kStaff, MakeKey(1));
+            std::copy(record.begin(), record.end(), expected.begin());
+        }
+        EXPECT_EQ(buffer, expected);
     }
-}
-
-TEST_F(SimulatorRecordsTest, LoadCopiesOnlyTheRecordIntoALargeEnoughBuffer) {
     RecordKey key = MakeKey(1);
-    std::vector<std::uint8_t> buffer(140, 0xEE);
-    std::uint32_t size = 140;
-    ASSERT_EQ(host_.LoadEData(kStaff, &key, buffer.data(), &size, kVersion), 1);
-    EXPECT_EQ(size, 132u);
-    EXPECT_EQ(buffer[30], 1);
-    EXPECT_EQ(buffer[131], 0);
-    EXPECT_EQ(buffer[132], 0xEE);  // past the record: untouched
-
-    char16_t text[10];
-    std::fill(std::begin(text), std::end(text), u'#');
-    size = 10;
-    ASSERT_EQ(host_.LoadEData(kTxbl, &key, text, &size, kVersion), 1);
-    EXPECT_EQ(size, 7u);
-    EXPECT_EQ(std::u16string(text, 7), std::u16string(u"Violin\0", 7));
-    EXPECT_EQ(text[7], u'#');
-}
-
-TEST_F(SimulatorRecordsTest, ASmallBufferOrAMissingSizeFailsWithoutWriting) {
-    RecordKey key = MakeKey(1);
-    std::vector<std::uint8_t> buffer(131, 0xEE);
-    std::uint32_t size = 131;
-    EXPECT_EQ(host_.LoadEData(kStaff, &key, buffer.data(), &size, kVersion), 0);
-    EXPECT_EQ(buffer, std::vector<std::uint8_t>(131, 0xEE));
-    EXPECT_EQ(size, 132u);  // the real size, so the caller can try again
-
-    char16_t text[6];
-    std::fill(std::begin(text), std::end(text), u'#');
-    size = 6;  // one unit short of "Violin" and its zero
-    EXPECT_EQ(host_.LoadEData(kTxbl, &key, text, &size, kVersion), 0);
-    EXPECT_EQ(std::u16string(text, 6), u"######");
-
-    EXPECT_EQ(host_.LoadEData(kStaff, &key, buffer.data(), nullptr, kVersion), 0);
+    std::uint32_t size = 0;
+    EXPECT_EQ(host_.LoadEData(kStaff, &key, nullptr, nullptr, kVersion), 0);
     EXPECT_EQ(host_.LoadEData(kStaff, nullptr, nullptr, &size, kVersion), 0);
-    EXPECT_EQ(buffer, std::vector<std::uint8_t>(131, 0xEE));
 }
 
-TEST_F(SimulatorRecordsTest, NextWalksInKeyOrderFromZero) {
+TEST_F(SimulatorRecordsTest, WalksGoInKeyOrderFromZero) {
     const RecordTag tag = 0x64746D74;
     for (RecordKey key : {MakeKey(3, 0), MakeKey(1, 2), MakeKey(0, 0), MakeKey(1, 0), MakeKey(2, 5),
                           MakeKey(0, 1)}) {
@@ -109,8 +97,7 @@ TEST_F(SimulatorRecordsTest, NextWalksInKeyOrderFromZero) {
     std::uint8_t buffer[10];
     for (RecordKey want : expected) {
         ASSERT_EQ(host_.NextEData(tag, &key, buffer, 10, kVersion), 1);
-        EXPECT_EQ(key.first, want.first);
-        EXPECT_EQ(key.second, want.second);
+        EXPECT_EQ(KeyOrder(key), KeyOrder(want));
         EXPECT_EQ(buffer[0], want.first * 16 + want.second);
     }
     EXPECT_EQ(host_.NextEData(tag, &key, nullptr, 0, kVersion), 0);
@@ -122,41 +109,27 @@ TEST_F(SimulatorRecordsTest, NextWalksInKeyOrderFromZero) {
     EXPECT_EQ(KeyOrder(key), KeyOrder(MakeKey(3, 0)));
     ASSERT_EQ(host_.PreviousEData(tag, &key, nullptr, 0, kVersion), 1);
     EXPECT_EQ(KeyOrder(key), KeyOrder(MakeKey(2, 5)));
-}
 
-TEST_F(SimulatorRecordsTest, NextWithATooSmallBufferFailsAndKeepsTheKey) {
-    RecordKey key;
-    std::uint8_t buffer[100];
-    std::memset(buffer, 0xEE, sizeof buffer);
-    EXPECT_EQ(host_.NextEData(kStaff, &key, buffer, sizeof buffer, kVersion), 0);
+    // A buffer too small fails and keeps the key; without one the step goes.
+    key = RecordKey();
+    std::uint8_t small[100];
+    std::memset(small, 0xEE, sizeof small);
+    EXPECT_EQ(host_.NextEData(kStaff, &key, small, sizeof small, kVersion), 0);
     EXPECT_EQ(KeyOrder(key), 0u);
-    EXPECT_EQ(buffer[0], 0xEE);
-    // Without a buffer the same step succeeds.
+    EXPECT_EQ(small[0], 0xEE);
     EXPECT_EQ(host_.NextEData(kStaff, &key, nullptr, 0, kVersion), 1);
     EXPECT_EQ(key.first, 1);
 }
 
-TEST_F(SimulatorRecordsTest, SaveStoresTextUpToItsFirstZeroWithinTheSize) {
+TEST_F(SimulatorRecordsTest, SavesKeepTextsToTheirZeroAndFixedLayoutsToTheirSize) {
     const char16_t text[] = u"abc\0def";
-    struct Row {
-        int line;
-        std::uint32_t size;
-        const char16_t* stored;
-    };
-    const Row rows[] = {
-        {__LINE__, 2, u"ab"},
-        {__LINE__, 4, u"abc"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        RecordKey key = MakeKey(5);
-        ASSERT_EQ(host_.SaveEData(kTxbl, &key, text, row.size, kVersion), 1);
-        EXPECT_EQ(*Current().FindText(kTxbl, key), row.stored);
-    }
-}
+    RecordKey key = MakeKey(5);
+    ASSERT_EQ(host_.SaveEData(kTxbl, &key, text, 2, kVersion), 1);
+    EXPECT_EQ(*Current().FindText(kTxbl, key), u"ab");
+    ASSERT_EQ(host_.SaveEData(kTxbl, &key, text, 8, kVersion), 1);
+    EXPECT_EQ(*Current().FindText(kTxbl, key), u"abc");
 
-TEST_F(SimulatorRecordsTest, SaveRefusesAWrongSizeForAFixedLayout) {
-    RecordKey key = MakeKey(1);
+    key = MakeKey(1);
     Bytes staff(132, 7);
     EXPECT_EQ(host_.SaveEData(kStaff, &key, staff.data(), 100, kVersion), 0);
     EXPECT_EQ((*Current().FindRecord(kStaff, key))[0], 0);
@@ -208,7 +181,7 @@ TEST_F(SimulatorRecordsTest, CreateTakesTheNextFirstHalfAndDeleteRemoves) {
     RecordKey key = MakeKey(0, 3);
     char16_t text[] = u"Cello";
     ASSERT_EQ(host_.CreateEData(kTxbl, &key, text, 6, kVersion), 1);
-    EXPECT_EQ(key.first, 2);  // after txbl 1
+    EXPECT_EQ(KeyOrder(key), KeyOrder(MakeKey(2, 3)));  // after txbl 1
     EXPECT_EQ(*Current().FindText(kTxbl, key), u"Cello");
 
     RecordKey fresh;
@@ -219,15 +192,12 @@ TEST_F(SimulatorRecordsTest, CreateTakesTheNextFirstHalfAndDeleteRemoves) {
     EXPECT_EQ(host_.DeleteEData(kTxbl, &key, kVersion), 1);
     EXPECT_FALSE(Current().Contains(kTxbl, key));
     EXPECT_EQ(host_.DeleteEData(kTxbl, &key, kVersion), 0);
-}
 
-TEST_F(SimulatorRecordsTest, WithoutACurrentDocumentEveryRecordCallFails) {
+    // Without a current document every record call fails.
     Simulator empty;
-    RecordKey key = MakeKey(1);
     std::uint32_t size = 0;
-    std::uint8_t buffer[4] = {};
     EXPECT_EQ(empty.LoadEData(kStaff, &key, nullptr, &size, kVersion), 0);
-    EXPECT_EQ(empty.SaveEData(Tag("SOSD"), &key, buffer, 4, kVersion), 0);
+    EXPECT_EQ(empty.SaveEData(Tag("SOSD"), &key, text, 4, kVersion), 0);
     EXPECT_EQ(empty.NextEData(kStaff, &key, nullptr, 0, kVersion), 0);
     EXPECT_EQ(empty.CreateEData(kStaff, &key, nullptr, 0, kVersion), 0);
     EXPECT_EQ(empty.DeleteEData(kStaff, &key, kVersion), 0);

@@ -28,6 +28,7 @@ TEST(UniversalStringTest, FromAnsi) {
     } rows[] = {
         {__LINE__, "", u""},
         {__LINE__, "\x80", u"\u20AC"},
+        {__LINE__, "\x9F\xA0", u"\u0178\u00A0"},  // the last mapped byte, the first plain one
         {__LINE__, "\x81\x8D\x8F\x90\x9D", u"\u0081\u008D\u008F\u0090\u009D"},
         {__LINE__, std::string("ab\0cd", 5), u"ab"},
     };
