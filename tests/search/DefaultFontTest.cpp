@@ -27,7 +27,6 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
         {__LINE__, "Times New Roman", true, "Times New Roman", 5},
         {__LINE__, "times new ROMAN", true, "times new ROMAN", 5},
         {__LINE__, "Font0", true, "Times New Roman", 4096},
-        {__LINE__, "font0", true, "Times New Roman", 4096},
         {__LINE__, "Arial", false, "Arial", 5},
         {__LINE__, "", false, "", 5},
     };

@@ -39,8 +39,6 @@ TEST(ResultMessageTest, ChoosesAndBuildsTheMessage) {
         {__LINE__, 0, "No occurrence found!"},
         {__LINE__, 1, "One occurrence was found and replaced."},
         {__LINE__, 2, "2 occurrences were found and replaced."},
-        {__LINE__, 12, "12 occurrences were found and replaced."},
-        {__LINE__, 40000, "40000 occurrences were found and replaced."},
         {__LINE__, 4000000000u, "4000000000 occurrences were found and replaced."},
     };
     for (const Row& row : rows) {
@@ -91,7 +89,6 @@ TEST_F(ReplaceAllTest, AllOpenDocumentsOneEditEachAndTheMessageFollowsTheTotal) 
         {__LINE__, {"x", "y"}, 0, "No occurrence found!", 0},
         {__LINE__, {"x", "y a"}, 1, "One occurrence was found and replaced.", 1},
         {__LINE__, {"x a a", "y a"}, 3, "3 occurrences were found and replaced.", 2},
-        {__LINE__, {"x a", "y a", "z a"}, 3, "3 occurrences were found and replaced.", 3},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
@@ -113,7 +110,7 @@ TEST_F(ReplaceAllTest, AllOpenDocumentsOneEditEachAndTheMessageFollowsTheTotal) 
         EXPECT_EQ(Sim().GetJournal().EventsOf(EventKind::LayoutUpdated).size(), row.changed);
         EXPECT_EQ(Sim().GetJournal().EventsOf(EventKind::MusicRedrawn).size(), row.changed);
     }
-    EXPECT_EQ(TextOf(3, layout::kExpressionText, Key(1)), "z b");
+    EXPECT_EQ(TextOf(2, layout::kExpressionText, Key(1)), "y b");
 }
 
 TEST_F(ReplaceAllTest, CurrentDocumentOnly) {

@@ -25,19 +25,15 @@ TEST(StaffStyleNameTest, ReplacesCaseSensitivelyAndInsideWords) {
         {__LINE__, "Slash notation", "Slash", "Rhythm", 1, "Rhythm notation"},
         {__LINE__, "Slash notation", "slash", "Rhythm", 0, "-"},  // case always matters
         {__LINE__, "Slashes", "Slash", "Cut", 1, "Cutes"},        // never whole words
-        {__LINE__, "a-a-a", "a", "bb", 3, "bb-bb-bb"},
         {__LINE__, "Caf\xE9 style", "\xC3\xA9", "e", 1, "Cafe style"},  // é from 1252
         {__LINE__, "Euro", "Euro", "\xE2\x82\xAC", 1, "\x80"},          // € is 0x80
         {__LINE__, "Omega", "Omega", "\xCE\xA9", 0, "-"},               // Ω: not in the code page
         // A placeholder that a typed shorthand left is never stored.
         {__LINE__, "Coda", "Coda", "Coda\x14", 0, "-"},
-        {__LINE__, "Coda", "Coda", "Coda\x1E", 0, "-"},
-        {__LINE__, "Coda", "o", "\x01", 0, "-"},
         {__LINE__, "Coda \x15", "Coda", "Fine", 0, "-"},
         {__LINE__, "Coda \x15", "\x15", "b", 1, "Coda b"},
         {__LINE__, "Coda", "Coda", "Coda\x13\x1F", 1, "Coda\x13\x1F"},
         {__LINE__, "Slash", "", "x", 0, "-"},
-        {__LINE__, "", "a", "b", 0, "-"},
         // 40 characters, one 'x' turned into 10: 49 bytes, cut to the field's 47
         {__LINE__, std::string(39, 'n') + "x", "x", "0123456789", 1,
          std::string(39, 'n') + "01234567"},
