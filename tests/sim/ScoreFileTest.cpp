@@ -29,91 +29,7 @@ namespace L = tavrel::layout;
 // bytes after its name's terminator, a repeat-text style) and raw records
 // (an odd page, an unknown kind, a kind given as hex, a text that UTF-8
 // cannot carry). Written by hand in canonical form.
-const char kFullScore[] = R"json({
-  "format": "notavo-score",
-  "version": 1,
-  "fonts": {
-    "0": {"name": "Times New Roman", "arg": 4096},
-    "2": {"name": "Café", "arg": 258, "extra": "02010000ab00000000000000436166e90000000000000000000000000000000000000000000000000000000000000000"}
-  },
-  "pages": 2,
-  "texts": {
-    "txbl": {
-      "1": "Violin",
-      "2": "Vln.",
-      "3": "Strings"
-    },
-    "txxp": {
-      "1": "^font(Font0,0)^size(14)^nfx(1)Allegro"
-    },
-    "txve": {
-      "1": "Glo-ry to God"
-    },
-    "txch": {
-      "1": "Al-le-lu-ia"
-    },
-    "txse": {
-      "2,1": "sec-tion"
-    },
-    "txss": {
-      "1": "cresc."
-    },
-    "txfi": {
-      "1": "Sonata",
-      "2": "A. Composer",
-      "3": "© 2026",
-      "7": "tab\there \"quoted\" back\\slash \u0001"
-    }
-  },
-  "textBlocks": {
-    "1": {"text": 1},
-    "2": {"text": 2},
-    "3": {"text": 3, "extra": "03007f0000000000000000000000000000000000000000000000"}
-  },
-  "staves": {
-    "1": {"blocks": [1, 2]},
-    "2": {"blocks": [0, 0]}
-  },
-  "staffStyles": {
-    "1": {"blocks": [0, 0], "name": "Slash notation"},
-    "2": {"blocks": [1, 0], "name": "Slash", "extra": "000000000000000000000000000000000000000000000000000000000000010000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000536c61736800780000000000000000000000000000000000000000000000000000000000000000000000000000000000"}
-  },
-  "groups": {
-    "1": {"blocks": [3, 0]}
-  },
-  "pageTextBlocks": {
-    "0,0": {"block": 3},
-    "1,0": {"block": 2}
-  },
-  "measureTextBlocks": {
-    "12,0": {"block": 0},
-    "12,1": {"block": 1}
-  },
-  "repeatTexts": {
-    "1": {"text": "D.S. al Coda", "style": {"font": 0, "size": 12, "bits": 1}, "extra": "0a00000000000c000100000000000000"},
-    "2": {"text": "Fine"}
-  },
-  "endingTexts": {
-    "1": "1.",
-    "2": "2."
-  },
-  "twoStyleRecords": {
-    "1": {"styles": [{"font": 0, "size": 12, "bits": 0}, {"font": 1, "size": 10, "bits": 2}]}
-  },
-  "threeStyleRecords": {
-    "1": {"styles": [{"font": 3, "size": 24, "bits": 0}, {"font": 3, "size": 24, "bits": 1}, {"font": 3, "size": 20, "bits": 0}]}
-  },
-  "articulations": {
-    "1": {"slots": [{"char": 62, "font": 3, "size": 24, "bits": 0}, {"char": 70000, "font": 1, "size": 9, "bits": 3}], "flags": 2}
-  },
-  "records": [
-    {"tag": "0x4F025353", "key": "3,4", "hex": ""},
-    {"tag": "SOPS", "key": "3,0", "hex": "01000000000000000000000000000000000000000000"},
-    {"tag": "SOSD", "key": "1,0", "hex": "0001ff"},
-    {"tag": "txbl", "key": "9,0", "hex": "00d8"}
-  ]
-}
-)json";
+const std::string kFullScorePath = std::string(LEXORA_SOURCE_DIR) + "/tests/data/full-score.json";
 
 const Bytes& RecordOf(const Document& document, RecordTag tag, RecordKey key) {
     static const Bytes none;
@@ -124,9 +40,8 @@ const Bytes& RecordOf(const Document& document, RecordTag tag, RecordKey key) {
 
 TEST(ScoreFileTest, TheFullAndTheDemoScoresRoundTripByteForByte) {
     TempFolder folder;
-    WriteFile(folder.File("full.json"), kFullScore);
     for (const std::string& path :
-         {folder.File("full.json"), std::string(LEXORA_SOURCE_DIR) + "/examples/demo.json"}) {
+         {kFullScorePath, std::string(LEXORA_SOURCE_DIR) + "/examples/demo.json"}) {
         SCOPED_TRACE(path);
         Document document;
         FileProblem problem;
@@ -136,20 +51,21 @@ TEST(ScoreFileTest, TheFullAndTheDemoScoresRoundTripByteForByte) {
         ASSERT_TRUE(SaveScore(document, folder.File("saved.json"), problem)) << problem.message;
         EXPECT_EQ(ReadFile(folder.File("saved.json")), ReadFile(path));
     }
-    EXPECT_EQ(folder.Names(), (std::set<std::string>{"full.json", "saved.json"}));
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"saved.json"}));
 }
 
 // Every object's members in alphabetical order (so sections, entries and
 // text kinds out of their canonical order), four-space indentation and no
 // final newline: the score is still saved in the one canonical form.
 TEST(ScoreFileTest, AnyMemberOrderAndIndentationIsSavedCanonically) {
-    const std::string scrambled = nlohmann::json::parse(kFullScore).dump(4);
+    const std::string full = ReadFile(kFullScorePath);
+    const std::string scrambled = nlohmann::json::parse(full).dump(4);
     ASSERT_LT(scrambled.find("\"articulations\""), scrambled.find("\"format\""));
-    EXPECT_EQ(FormatScore(testing::ScoreFrom(scrambled)), kFullScore);
+    EXPECT_EQ(FormatScore(testing::ScoreFrom(scrambled)), full);
 }
 
 TEST(ScoreFileTest, SectionsBecomeTheRecordsAndOffsetsThePluginReads) {
-    Document d = testing::ScoreFrom(kFullScore);
+    Document d = testing::ScoreFrom(ReadFile(kFullScorePath));
     const Bytes& font = RecordOf(d, L::font::kTag, MakeKey(2));
     ASSERT_EQ(font.size(), 48u);
     EXPECT_EQ(L::ReadU16(font.data(), 0), 258);

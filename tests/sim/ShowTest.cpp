@@ -17,35 +17,11 @@ using testing::Score;
 
 // Records placed so that the walk skips some: a staff and a verse with key
 // {0, 0}, a page block after a gap in its indices and one past the last page.
-const std::string kWalkScore = Score(R"(
-  "pages": 1,
-  "texts": {
-    "txbl": {"1": "Staff A", "2": "Page zero", "3": "Page one", "4": "Unreached",
-             "5": "Measure", "6": "Group", "7": "Style text"},
-    "txxp": {"1": "^size(14)p\u0001"},
-    "txve": {"0": "zero verse", "1": "verse"},
-    "txch": {"1": "chorus"},
-    "txse": {"1": "section"},
-    "txss": {"1": "cresc."},
-    "txfi": {"7": "seven", "2": "Composer"}
-  },
-  "textBlocks": {"1": {"text": 1}, "2": {"text": 2}, "3": {"text": 3}, "4": {"text": 4},
-                 "5": {"text": 5}, "6": {"text": 6}, "7": {"text": 7}},
-  "staves": {"0": {"blocks": [1, 0]}, "2": {"blocks": [1, 0]}, "1": {"blocks": [0, 1]}},
-  "staffStyles": {"1": {"blocks": [7, 0], "name": "Slash"}},
-  "groups": {"1": {"blocks": [0, 6]}},
-  "pageTextBlocks": {"0,0": {"block": 2}, "1,0": {"block": 3}, "1,2": {"block": 4},
-                     "2,0": {"block": 4}},
-  "measureTextBlocks": {"3,0": {"block": 5}},
-  "repeatTexts": {"1": {"text": "D.C.", "style": {"font": 1, "size": 12, "bits": 3}},
-                  "2": {"text": "Fine"}},
-  "endingTexts": {"1": "1."},
-  "articulations": {"1": {"slots": [{"char": 62, "font": 3, "size": 24}, {"char": 46}],
-                          "flags": 2}}
-)");
+const std::string kWalkScorePath = std::string(LEXORA_SOURCE_DIR) + "/tests/data/walk-score.json";
 
 TEST(ShowTest, TextsComeInTheOrderTheSearchWalksThem) {
-    const std::vector<ShownText> texts = CollectTexts(testing::ScoreFrom(kWalkScore));
+    const std::vector<ShownText> texts =
+        CollectTexts(testing::ScoreFrom(testing::ReadFile(kWalkScorePath)));
     struct Row {
         const char* kind;
         const char* identity;

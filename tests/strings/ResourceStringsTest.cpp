@@ -2,6 +2,8 @@
 // skipped elements, contents versus enumerations, languages and merging.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "strings/Dictionary.h"
@@ -23,46 +25,15 @@ class ResourceStringsTest : public ::testing::Test {
     ResourceStrings strings_{nullptr};
 };
 
-const char kDocument[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>
-<dictionaries>
-  <dictionary name="greetings">
-    <entry key="hello">
-      <string language="en" content="Hello"/>
-      <string language="fr" content="Bonjour"/>
-    </entry>
-    <entry key="only-french"><string language="fr" content="Seulement"/></entry>
-    <entry key="colours">
-      <string language="en">
-        <enumeration content="red"/>
-        <enumeration language="fr" content="green"/>
-        <enumeration/>
-        <enumeration content="blue"/>
-      </string>
-    </entry>
-    <entry key="both">
-      <string language="en" content="direct"><enumeration content="listed"/></string>
-    </entry>
-    <entry key="twice">
-      <string language="en" content="first"/>
-      <string language="en" content="second"/>
-    </entry>
-    <entry key="empty-list"><string language="en"/></entry>
-    <entry key="no-language"><string content="implicit"/></entry>
-    <entry key="spaces"><string content=" around &amp; inside "/></entry>
-    <entry key="utf8"><string content="Caf&#xE9; &#x2318; na&#xEF;ve"/></entry>
-    <entry key=""><string content="empty key"/></entry>
-  </dictionary>
-  <dictionary name=""><entry key="hello"><string content="nameless"/></entry></dictionary>
-  <dictionary><entry key="hello"><string content="no name"/></entry></dictionary>
-  <dictionary name="skips">
-    <entry><string content="keyless"/></entry>
-    <entry key="kept"><string content="kept"/></entry>
-  </dictionary>
-</dictionaries>
-)";
+// A document in memory (tests/data/dictionaries.xml): skipped elements,
+// languages, enumerations, repeated strings and escapes.
+std::string TestDocument() {
+    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/tests/data/dictionaries.xml");
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 TEST_F(ResourceStringsTest, LookupsOfTheTestDocument) {
-    ASSERT_TRUE(strings_.LoadFromText(kDocument));
+    ASSERT_TRUE(strings_.LoadFromText(TestDocument()));
     struct Row {
         int line;
         const char* dictionary;
