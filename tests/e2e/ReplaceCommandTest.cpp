@@ -5,8 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <new>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,7 +16,6 @@
 #include "platform/ModuleSystem.h"
 #include "sim/FileAccess.h"
 #include "sim/ReplaceCommand.h"
-#include "sim/ReplaceOptions.h"
 
 namespace tavrel::e2e {
 namespace {
@@ -260,55 +257,6 @@ TEST_F(ReplaceCommandTest, AReplaceAllThatEndsEarlyExitsOne) {
     EXPECT_EQ(r.err,
               "notavo-sim replace: the run stopped early (out of memory); what is listed was "
               "done\n");
-}
-
-TEST_F(ReplaceCommandTest, HelpShowsEveryOptionInAWorkingExample) {
-    const CommandResult r = Replace({"--help"});
-    EXPECT_EQ(r.status, 0);
-    const std::size_t at = r.out.find("Examples:");
-    ASSERT_NE(at, std::string::npos);
-    // The example commands, continuation lines joined, split into words.
-    std::vector<Args> examples;
-    bool continued = false;
-    std::istringstream lines(r.out.substr(at));
-    std::string line;
-    std::getline(lines, line);
-    while (std::getline(lines, line)) {
-        std::istringstream words(line);
-        std::string word;
-        if (!continued) {
-            words >> word >> word;  // "notavo-sim replace"
-            examples.emplace_back();
-        }
-        continued = false;
-        while (words >> word) {
-            if (word == "\\") {
-                continued = true;
-            } else {
-                examples.back().push_back(word);
-            }
-        }
-    }
-    std::set<std::string> shown;
-    for (const Args& example : examples) {
-        SCOPED_TRACE(::testing::PrintToString(example));
-        sim::ReplaceCommandLine cl;
-        std::string error;
-        ASSERT_TRUE(sim::ParseReplaceCommandLine(example, cl, error)) << error;
-        if (!cl.help) {
-            EXPECT_EQ(sim::RefusalReason(cl.request), "");
-        }
-        for (const std::string& word : example) {
-            if (word.rfind("--", 0) == 0) {
-                shown.insert(word.substr(0, word.find('=')));
-            }
-        }
-    }
-    for (const char* option :
-         {"--search", "--replace", "--search-style", "--replace-style", "--in", "--match-case",
-          "--whole-words", "--all-documents", "--current", "--dry-run", "--output", "--help"}) {
-        EXPECT_EQ(shown.count(option), 1u) << option << " has no example";
-    }
 }
 
 }  // namespace

@@ -18,13 +18,9 @@ TEST(SameFontNameTest, ComparesLengthAndBytesWithoutAsciiCase) {
         std::string a, b;
         bool same;
     } rows[] = {
-        {__LINE__, "Arial", "Arial", true},
         {__LINE__, "Arial", "aRIAL", true},
-        {__LINE__, "Font0", "font0", true},
-        {__LINE__, "", "", true},
         {__LINE__, "Arial", "Arial ", false},
         {__LINE__, "Arial", "Arian", false},
-        {__LINE__, "", "A", false},
         // Non-ASCII bytes are not folded: U+00C9 and U+00E9 in UTF-8.
         {__LINE__, "\xC3\x89", "\xC3\xA9", false},
         {__LINE__, "M\xC3\xBCller", "m\xC3\xBCLLER", true},
@@ -53,11 +49,9 @@ TEST(CombineRunsTest, KeepsCommonBitsAndMarksSameFontAndSize) {
     } rows[] = {
         {__LINE__, {Sty().Fx(1), Sty().Fx(3)}, 0, 1, 0x301},
         {__LINE__, {Sty().Fx(3), Sty().Fx(1), Sty().Fx(7)}, 0, 2, 0x301},
-        {__LINE__, {Sty().Fx(1), Sty().Fx(2)}, 0, 1, 0x300},
         {__LINE__, {Sty().Fx(1).Size(12), Sty().Fx(1).Size(14)}, 0, 1, 0x101},
         {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12).Font("ARIAL")}, 0, 1, 0x300},
         {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12).Font("Times")}, 0, 1, 0x200},
-        {__LINE__, {Sty().Size(12).Font("Arial"), Sty().Size(12)}, 0, 1, 0x200},
         // Only runs first..last count.
         {__LINE__, {x9, a12, lowerA12}, 1, 2, 0x304},
         {__LINE__, {a12, lowerA12, x9}, 0, 1, 0x304},
@@ -86,14 +80,11 @@ TEST(StyleMatchesTest, EveryRunMustAgreeWithTheFilter) {
         // Not bold: rejects all-bold text, accepts text that is bold only in part.
         {__LINE__, notBold, {bold, bold}, false},
         {__LINE__, notBold, {bold, plain}, true},
-        {__LINE__, notBold, {plain}, true},
         // Bold: accepts bold with bold-italic, rejects bold with plain.
         {__LINE__, Bold(), {bold, boldItalic}, true},
         {__LINE__, Bold(), {bold, plain}, false},
-        {__LINE__, Bold(), {plain, bold}, false},
         // Effects without a mask never accept anything.
         {__LINE__, Sty().Fx(EFFECT_BOLD), {bold}, false},
-        {__LINE__, Sty().Fx(EFFECT_BOLD), {plain}, false},
         // Bold and italic required; bold only is not enough.
         {__LINE__, Sty().Fx(3, 3), {bold}, false},
         {__LINE__, Sty().Fx(3, 3), {boldItalic}, true},
@@ -103,18 +94,14 @@ TEST(StyleMatchesTest, EveryRunMustAgreeWithTheFilter) {
         // A reset filter accepts anything.
         {__LINE__, Sty(), {boldItalic, Sty().Fx(0x80).Size(30).Font("Times")}, true},
         // Size and font need every run to agree.
-        {__LINE__, size12, {Sty().Size(12)}, true},
         {__LINE__, size12, {Sty().Size(12), Sty().Size(12)}, true},
         {__LINE__, size12, {Sty().Size(12), Sty().Size(14)}, false},  // the second is not 12
-        {__LINE__, size12, {Sty().Size(14)}, false},
         {__LINE__, size12, {plain}, false},
         {__LINE__, arial, {arial9}, true},
         {__LINE__, arial, {arial9, Sty().Size(9).Font("Times")}, false},
-        {__LINE__, arial, {Sty().Size(9).Font("Times")}, false},
         {__LINE__, arial, {Sty().Size(9)}, false},
         // The default font also goes by the name Font0 in command text.
         {__LINE__, arialDefault, {Sty().Size(9).Font("font0")}, true},
-        {__LINE__, arialDefault, {arial9}, true},
         {__LINE__, arial, {font0}, false},
         {__LINE__, arialDefault, {font0, arial9}, false},
         // Size, font and effects together.
