@@ -58,12 +58,9 @@ TEST(TextRulesTest, ShiftJisGuess) {
         {__LINE__, "abcd\x82\xA0", true},      // 1 in 6: 0.167
         {__LINE__, "\x82\x4E", false},         // below 0x4F
         {__LINE__, "\x83\x97", false},         // 0x97 is past the range
-        {__LINE__, "\x88\x9E", false},
-        {__LINE__, "\xFC\x4B", true},
-        {__LINE__, "\xFC\x4C", false},
-        {__LINE__, "\xEF\x40", false},
-        {__LINE__, "\xFA\x40", true},
-        {__LINE__, "", false},
+        {__LINE__, "\x88\x9E", false},        {__LINE__, "\xFC\x4B", true},
+        {__LINE__, "\xFC\x4C", false},        {__LINE__, "\xEF\x40", false},
+        {__LINE__, "\xFA\x40", true},         {__LINE__, "", false},
         {__LINE__, "caf\xE9", false},  // Windows-1252
     };
     for (const Row& r : rows) {

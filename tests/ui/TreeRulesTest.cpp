@@ -25,7 +25,7 @@ TEST(TreeRulesTest, ClicksSelectBySiblingRuns) {
         {__LINE__, true, true, true, 12, 14, 40, false, true, 14, {12}},  // Ctrl wins
         {__LINE__, true, false, true, 14, 12, 40, false, true, 0, {13, 14}},
         {__LINE__, true, false, true, 11, 14, 40, false, true, 0, {13, 12, 11}},
-        {__LINE__, true, false, true, 99, 14, 40, false, false, 0, {}},  // another parent
+        {__LINE__, true, false, true, 99, 14, 40, false, false, 0, {}},   // another parent
         {__LINE__, true, false, false, 12, 14, 40, false, false, 0, {}},  // single selection
         {__LINE__, false, true, true, 0, 14, 40, false, true, 14, {}},
     };
