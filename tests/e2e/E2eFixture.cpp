@@ -1,8 +1,6 @@
 // The end-to-end tests' scratch folder, scores and command runner.
 #include "E2eFixture.h"
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "host/HostCallbacks.h"
@@ -24,37 +22,28 @@ std::vector<std::string> CommandResult::Lines() const {
 }
 
 std::string EveryKindScoreJson() {
-    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/tests/data/every-kind.json");
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return sim::testing::ReadFile(std::string(LEXORA_SOURCE_DIR) + "/tests/data/every-kind.json");
 }
 
 void E2eTest::SetUp() {
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           (std::string("lexora-e2e-") + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
+    dir_ = std::make_unique<sim::testing::TempFolder>();
     sim::Simulator::Instance().Reset();
     host::ResetBindingForTesting();
 }
 
 void E2eTest::TearDown() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
+    dir_.reset();
     sim::Simulator::Instance().Reset();
     host::ResetBindingForTesting();
 }
 
 std::string E2eTest::WriteScore(const std::string& name, const std::string& text) {
-    const std::filesystem::path path = dir_ / name;
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    return path.string();
+    sim::testing::WriteFile(dir_->File(name), text);
+    return dir_->File(name);
 }
 
 std::string E2eTest::ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return sim::testing::ReadFile(path);
 }
 
 CommandResult E2eTest::Replace(const std::vector<std::string>& args) {

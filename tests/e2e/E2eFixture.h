@@ -2,13 +2,14 @@
 // command run on them with its output and exit status captured.
 #pragma once
 
-#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "sim/Document.h"
+#include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::e2e {
 
@@ -34,7 +35,7 @@ class E2eTest : public ::testing::Test {
     std::string WriteScore(const std::string& name, const std::string& text);
     static std::string ReadFile(const std::string& path);
     // The folder's own path.
-    std::string Dir() const { return dir_.string(); }
+    std::string Dir() const { return dir_->Path(); }
 
     CommandResult Replace(const std::vector<std::string>& args);
     // The text record of a score file on disk (UTF-8), or "<none>".
@@ -42,7 +43,7 @@ class E2eTest : public ::testing::Test {
     static sim::Document Load(const std::string& path);
 
   private:
-    std::filesystem::path dir_;
+    std::unique_ptr<sim::testing::TempFolder> dir_;
 };
 
 }  // namespace tavrel::e2e

@@ -33,6 +33,7 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    std::string Path() const { return path_.string(); }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     std::set<std::string> Names() const {
         std::set<std::string> names;
