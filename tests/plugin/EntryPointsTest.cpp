@@ -117,12 +117,6 @@ TEST_F(EntryPointsTest, EnumerateWritesTheDictionaryTextsAsAnsiOrEmpty) {
     }
 }
 
-TEST_F(EntryPointsTest, GetMenuStatusIsAlwaysOne) {
-    EXPECT_EQ(1u, NotavoExtensionGetMenuStatus(0));  // even before the version call
-    ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
-    EXPECT_EQ(1u, NotavoExtensionGetMenuStatus(-32768));
-}
-
 std::vector<void*> g_openedFor;
 void RecordOpen(void* owner) {
     g_openedFor.push_back(owner);
@@ -150,17 +144,6 @@ TEST_F(EntryPointsTest, InvokeOpensTheMainDialogForIndicesBelowOne) {
     // Without an opener there is nothing to open; the answer stays 0.
     tavrel::SetMainDialogOpener(nullptr);
     EXPECT_EQ(0, NotavoExtensionInvoke(&g_windowB, 0, 0, 0));
-}
-
-TEST_F(EntryPointsTest, TerminateLeavesTheModelInPlace) {
-    ASSERT_EQ(0x11000000u, NotavoExtensionVersion(0));
-    Model* model = tavrel::EntryPointModel();
-    NotavoExtensionTerminate(0);
-    NotavoExtensionTerminate(0xFFFFFFFF);
-    EXPECT_EQ(model, tavrel::EntryPointModel());
-    EXPECT_EQ(model, Model::ExistingInstance());
-    tavrel::SetEntryPointModel(nullptr);
-    NotavoExtensionTerminate(0);  // before the version call: nothing to do
 }
 
 // A model whose every operation the entry points call fails by throwing.

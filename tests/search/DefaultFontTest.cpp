@@ -28,7 +28,6 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
         {__LINE__, "times new ROMAN", true, "times new ROMAN", 5},
         {__LINE__, "Font0", true, "Times New Roman", 4096},
         {__LINE__, "Arial", false, "Arial", 5},
-        {__LINE__, "", false, "", 5},
     };
     Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial"}})");
     for (const Row& row : rows) {
@@ -77,7 +76,6 @@ TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
     const Row rows[] = {
         {__LINE__, "Arial", kUnset16, 3, 0, 77},
         {__LINE__, "", 3, kUnset16, 0, 0},  // no name: no number
-        {__LINE__, "Nonexistent", kUnset16, kUnset16, 9, 9},
         {__LINE__, "Font0", kUnset16, 0, 0, 4096},
     };
     for (const Row& row : rows) {
