@@ -1,6 +1,6 @@
 // The toolkit's dialogs under real user32: opening, events from real
 // messages, the timer, modal loops, position and size, the frame layout,
-// the registry's hold on windows, and a screenshot for people to look at.
+// and the registry's hold on windows.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ToolkitFixture.h"
-#include "WinDialogs.h"
 #include "ui/ControlKinds.h"
 #include "ui/MessageCodes.h"
 #include "ui/win32/WinToolkit.h"
@@ -243,25 +242,6 @@ TEST_F(ToolkitTest, TheRegistryNeverHoldsAGoneWindow) {
                             nullptr);
     EXPECT_EQ(findWindow(stray), nullptr);
     DestroyWindow(stray);
-}
-
-TEST_F(ToolkitTest, Screenshot) {
-    toolkit.setupBrowser(IDC_TREE, {{UniversalString("Font"), 120}, {UniversalString("Style"), 80}},
-                         kBrowserOptionHomogeneousDrag);
-    for (std::uint32_t id : {1u, 2u, 3u}) {
-        toolkit.requestItem(IDC_TREE, 0, id);
-    }
-    toolkit.requestItem(IDC_TREE, 1, 11);
-    toolkit.openContainer(IDC_TREE, 1, true);
-    toolkit.selectItem(IDC_TREE, 11);
-    toolkit.setText(IDC_EDIT, "Allegro");
-    toolkit.setText(IDC_RICH, UniversalString(u"Allegro \u00e0 tempo"));
-    toolkit.setValue(IDC_CHECK, 2);
-    toolkit.setValue(IDC_SLIDER, 40);
-    SetWindowPos(dialog, HWND_TOP, 240, 120, 0, 0, SWP_NOSIZE);  // clear of the host window
-    toolkit.show();
-    PumpFor(300);
-    EXPECT_TRUE(::wintest::SaveScreenshot(dialog, L"toolkit-dialog.bmp"));
 }
 
 }  // namespace
