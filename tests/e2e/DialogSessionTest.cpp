@@ -189,14 +189,6 @@ TEST_F(DialogSessionTest, TheFontAndStyleDialogGivesAStyleOrNothing) {
          1,
          bold + "click 1033\nset 1032 0\nclose\nprint",
          {"  1032 cbox value=1 enabled", chosen}},
-        {__LINE__,
-         1,
-         "click 1033\ntype 1031 \"12pt\"\nclick 1\nprint",
-         {"  1052 stxt \"Size 12.\" enabled"}},
-        {__LINE__,
-         1,
-         "click 1033\ntype 1031 \"-5\"\nclick 1\nprint",
-         {"  1052 stxt \"(no style)\" enabled"}},
         // Fonts the system lacks are offered, marked, for the search style
         // only; the mark does not reach the name field.
         {__LINE__,

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "sim/Journal.h"
 #include "sim/RecordKinds.h"
 #include "sim/ReplaceChanges.h"
 
@@ -180,19 +179,6 @@ TEST(DocumentChangesTest, ARunListsEachChangedRecordOnceAgainstWhatItWas) {
         document.PutText(kTxve, MakeKey(1), u"after tracking");
         EXPECT_TRUE(document.Changed().empty());
     }
-}
-
-TEST(DocumentChangesTest, TheCallLogCanBeLeftOutUntilTheJournalIsCleared) {
-    Journal journal;
-    journal.AddCall(RecordCall());
-    journal.StopLoggingCalls();
-    journal.AddCall(RecordCall());
-    journal.Add(JournalEvent());
-    EXPECT_EQ(journal.Calls().size(), 1u);
-    EXPECT_EQ(journal.Events().size(), 1u);
-    journal.Clear();
-    journal.AddCall(RecordCall());
-    EXPECT_EQ(journal.Calls().size(), 1u);
 }
 
 }  // namespace

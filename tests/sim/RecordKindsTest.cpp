@@ -65,17 +65,6 @@ TEST(RecordKindsTest, KeysReadAndWriteBothForms) {
     EXPECT_EQ(KeyText(MakeKey(3, 2)), "3,2");
 }
 
-TEST(RecordKindsTest, TextKindsAndFixedSizes) {
-    for (RecordTag tag : {Tag("txbl"), Tag("txve"), Tag("txch"), Tag("txse"), Tag("txss"),
-                          Tag("txfi"), Tag("txxp"), RecordTag(0x6F735254), RecordTag(0x6F734554)}) {
-        EXPECT_TRUE(IsTextKind(tag)) << TagText(tag);
-        EXPECT_FALSE(FixedRecordSize(tag).has_value());
-    }
-    EXPECT_FALSE(IsTextKind(0x534F5458));
-    EXPECT_EQ(FixedRecordSize(0x534F5458), 26u);  // the sizes themselves: score file tests
-    EXPECT_FALSE(FixedRecordSize(Tag("SOSD")).has_value());
-}
-
 TEST(RecordKindsTest, OlderVersionWordsThanTheKeptLayoutAreRefused) {
     struct Row {
         int line;

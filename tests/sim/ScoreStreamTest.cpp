@@ -75,16 +75,12 @@ TEST(ScoreStreamTest, TheStreamStopsWhereTheFileIsNotAsExpected) {
     const Row rows[] = {
         {__LINE__, R"({"staves": {"1": {}},})"},                           // syntax
         {__LINE__, R"({"staves": {"1": {"blocks": [], "blocks": []}}})"},  // twice in an entry
-        {__LINE__, R"({"records": [{"a": 1, "b": 2, "a": 3}]})"},
-        {__LINE__, R"({"staves": []})"},  // not an object of entries
-        {__LINE__, R"({"staves": 3})"},
+        {__LINE__, R"({"staves": []})"},   // not an object of entries
         {__LINE__, R"({"records": {}})"},  // not an array
         {__LINE__, R"({"texts": {"txve": []}})"},
-        {__LINE__, R"({"texts": {"txve": "a"}})"},
         {__LINE__, R"({"texts": {"zz": {}}})"},  // the sink stops
         {__LINE__, R"({"pages": 1, "stop": 1})"},
         {__LINE__, "[]"},  // no object at all
-        {__LINE__, "7"},
         {__LINE__, "{\"pages\": 1}\0"s},
         {__LINE__, ""},
     };

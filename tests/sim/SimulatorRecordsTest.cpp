@@ -203,22 +203,5 @@ TEST_F(SimulatorRecordsTest, CreateTakesTheNextFirstHalfAndDeleteRemoves) {
     EXPECT_EQ(empty.DeleteEData(kStaff, &key, kVersion), 0);
 }
 
-TEST_F(SimulatorRecordsTest, TheCallLogKeepsVersionsAndWhetherAnEditWasOpen) {
-    RecordKey key = MakeKey(1);
-    std::uint32_t size = 0;
-    host_.LoadEData(kStaff, &key, nullptr, &size, 0x0F000000);
-    host_.StartNotavoEdit_UTF16(u"Lexora", kVersion);
-    const char16_t text[] = u"Vl.";
-    host_.SaveEData(kTxbl, &key, text, 4, kVersion);
-    const std::vector<RecordCall>& calls = host_.GetJournal().Calls();
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].callback, "HX_LoadEData");
-    EXPECT_EQ(calls[0].version, 0x0F000000u);
-    EXPECT_FALSE(calls[0].insideEdit);
-    EXPECT_EQ(calls[1].callback, "HX_SaveEData");
-    EXPECT_EQ(calls[1].tag, kTxbl);
-    EXPECT_TRUE(calls[1].insideEdit);
-}
-
 }  // namespace
 }  // namespace tavrel::sim
