@@ -105,13 +105,6 @@ TEST_F(HeadlessDialogTest, OpensFromItsTemplateOnly) {
     EXPECT_EQ(findWindow(handle), dialog.get());
     EXPECT_EQ(dialog->getBounds(), (URect{0, 0, 300, 195}));
     EXPECT_EQ(TopDialog(), dialog.get());
-    EXPECT_EQ(FindDialog(4000), dialog.get());
-
-    const DialogState state = Describe(*dialog);
-    EXPECT_EQ(state.title, "Toolkit");
-    ASSERT_EQ(state.controls.size(), 6u);
-    EXPECT_EQ(state.controls[0].id, 1049u);
-    EXPECT_EQ(state.controls[5].text, "Found:");
     Ucontrol built;
     EXPECT_TRUE(buildControl(dialog->controlById(1051)->window, built));
     EXPECT_EQ(built.parts[0].rect, (URect{15, 113, 105, 126}));
@@ -136,11 +129,7 @@ TEST_F(HeadlessDialogTest, UserActionsReachTheHandlerAsEvents) {
     } rows[] = {
         {__LINE__, [](Uwindow& d) { TypeText(d, 1049, UniversalString("12")); }, kEventCntl,
          kKindControlUsed, 1049, 0},
-        {__LINE__, [](Uwindow& d) { d.setText(1049, "Allegro"); }, kEventCntl, kKindControlUsed,
-         1049, 0},
         {__LINE__, [](Uwindow& d) { Click(d, 1048); }, kEventCntl, kKindControlUsed, 1048, 0},
-        {__LINE__, [](Uwindow& d) { Click(d, 1); }, kEventCntl, kKindControlUsed, 1, 0},
-        {__LINE__, [](Uwindow& d) { CloseBox(d); }, kEventCntl, kKindControlUsed, 2, 0},
         {__LINE__,
          [](Uwindow& d) {
              TypeText(d, 1049, UniversalString("x"));
@@ -148,8 +137,6 @@ TEST_F(HeadlessDialogTest, UserActionsReachTheHandlerAsEvents) {
              PressKey(d, Key::Enter);
          },
          kEventCntl, kKindControlUsed, 1, 0},
-        {__LINE__, [](Uwindow& d) { PressKey(d, Key::Escape); }, kEventCntl, kKindControlUsed, 2,
-         0},
         {__LINE__,
          [](Uwindow& d) {
              d.insertItem(1047, 0, 5, UniversalString("Arial"), 0);
@@ -219,7 +206,7 @@ TEST_F(HeadlessDialogTest, ValuesByKind) {
     EXPECT_EQ(dialog->getValue(1048), 0);
 }
 
-TEST_F(HeadlessDialogTest, TimerActivationAndOpacity) {
+TEST_F(HeadlessDialogTest, TimerTicksOnlyWhileStarted) {
     Open();
     FireTimer(*dialog);
     EXPECT_TRUE(seen.empty());
@@ -230,14 +217,6 @@ TEST_F(HeadlessDialogTest, TimerActivationAndOpacity) {
     dialog->stopTimer();
     FireTimer(*dialog);
     EXPECT_EQ(seen.size(), 1u);
-
-    EXPECT_TRUE(dialog->isActive());
-    SetActive(*dialog, false);
-    EXPECT_FALSE(dialog->isActive());
-    dialog->setOpacity(0.75f);
-    EXPECT_FLOAT_EQ(Describe(*dialog).opacity, 0.75f);
-    dialog->hide();
-    EXPECT_FALSE(Describe(*dialog).visible);
 
     dialog->close(false);
     dialog->startTimer(300);  // no window, no timer
@@ -254,7 +233,6 @@ TEST_F(HeadlessDialogTest, ModalDialogsAreDrivenAndAlwaysEnd) {
         std::uint32_t lastId;
     } rows[] = {
         {__LINE__, [](Uwindow& m) { Click(m, 1); }, true, 1},
-        {__LINE__, [](Uwindow& m) { PressKey(m, Key::Enter); }, true, 1},
         {__LINE__, nullptr, true, 2},                           // cancelled as by Escape
         {__LINE__, [](Uwindow& m) { Click(m, 1); }, false, 2},  // ignores all: taken down
     };
