@@ -142,11 +142,6 @@ std::int16_t FakeAlertUtf16(void* window, std::int32_t flags, std::int32_t c, co
     return 1;
 }
 
-std::int16_t FakeOpenHelp(const char* topic, std::uint32_t version) {
-    Log("HX_OpenHelpItem", version, 0, 0, 0, Widened(topic));
-    return 1;
-}
-
 template <typename Function>
 void* Address(Function fn) {
     return reinterpret_cast<void*>(fn);
@@ -169,8 +164,7 @@ void* Resolve(const char* name) {
         {"HX_EndNotavoEdit", Address(&FakeEndEdit)},
         {"HX_UpdateLayout", Address(&FakeUpdateLayout)},
         {"HX_AlertMessage", Address(&FakeAlert)},
-        {"HX_AlertMessage_UTF16", Address(&FakeAlertUtf16)},
-        {"HX_OpenHelpItem", Address(&FakeOpenHelp)}};
+        {"HX_AlertMessage_UTF16", Address(&FakeAlertUtf16)}};
     auto it = exports.find(name);
     return it == exports.end() || Fake().missing.count(name) != 0 ? nullptr : it->second;
 }

@@ -88,17 +88,17 @@ TEST_F(CallbackBindingTest, EachExportIsLookedUpOnceFoundOrNot) {
     host::UpdateLayout();
     EXPECT_EQ(platform::FunctionLookupCount(), 2u);
 
-    Fake().missing = {"HX_OpenHelpItem"};
-    EXPECT_EQ(host::OpenHelpItem("9967"), 0);
+    Fake().missing = {"HX_SetCurrentWindow"};
+    EXPECT_EQ(host::SetCurrentWindow(0x77), 0u);
     EXPECT_EQ(platform::FunctionLookupCount(), 3u);
     // The host does not grow the export later; it stays unbound.
     Fake().missing.clear();
-    EXPECT_EQ(host::OpenHelpItem("9967"), 0);
+    EXPECT_EQ(host::SetCurrentWindow(0x77), 0u);
     EXPECT_EQ(platform::FunctionLookupCount(), 3u);
-    EXPECT_TRUE(Fake().CallsNamed("HX_OpenHelpItem").empty());
+    EXPECT_TRUE(Fake().CallsNamed("HX_SetCurrentWindow").empty());
 
     host::ResetBindingForTesting();
-    EXPECT_EQ(host::OpenHelpItem("9967"), 1);
+    EXPECT_EQ(host::SetCurrentWindow(0x77), 0x77u);
     EXPECT_EQ(platform::FunctionLookupCount(), 4u);
 }
 
