@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "ToolkitFixture.h"
+
 namespace wintest {
 namespace {
 
@@ -25,6 +27,11 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
 
 }  // namespace
 
+HMODULE Plugin() {
+    static HMODULE module = LoadLibraryW(L"lexora.dll");
+    return module;
+}
+
 HWND FindDialog(const wchar_t* title) {
     Search search{title, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), MatchTitle, reinterpret_cast<LPARAM>(&search));
@@ -38,18 +45,6 @@ std::vector<HWND> Children(HWND parent) {
         children.push_back(child);
     }
     return children;
-}
-
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
 }
 
 void Type(HWND edit, const std::wstring& text) {
@@ -70,7 +65,7 @@ bool SaveScreenshot(HWND window, const wchar_t* path) {
     // Frame and controls painted as they are now, before the copy.
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump(150);
+    tavrel::wintest::PumpFor(150);
     RECT r;
     GetWindowRect(window, &r);
     const int width = r.right - r.left;

@@ -1,7 +1,7 @@
-// Helpers for driving the plug-in's real dialogs under Windows: the
-// templates as the resource script lists them, finding a dialog by its
-// title, the direct children of a window in creation order, pumping
-// messages, typing, and saving a window's picture as a BMP file.
+// Helpers for driving the plug-in under Windows: lexora.dll and its entry
+// points, the templates as the resource script lists them, finding a dialog
+// by its title, the direct children of a window in creation order, typing,
+// and saving a window's picture as a BMP file.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,14 @@
 #include "resources/resource.h"
 
 namespace wintest {
+
+// lexora.dll, loaded once with LoadLibraryW as the host loads it.
+HMODULE Plugin();
+// An entry point found by its undecorated name.
+template <typename F>
+F Entry(const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(Plugin(), name)));
+}
 
 struct TemplateItem {
     int id;
@@ -38,8 +46,6 @@ inline const std::vector<TemplateItem> kStyleItems = {
 // The visible dialog window of this thread with that title, or null.
 HWND FindDialog(const wchar_t* title);
 std::vector<HWND> Children(HWND parent);
-// Dispatches this thread's messages for about ms milliseconds.
-void Pump(DWORD ms);
 // Replaces an edit field's text with text, one WM_CHAR at a time.
 void Type(HWND edit, const std::wstring& text);
 std::wstring Text(HWND window);
