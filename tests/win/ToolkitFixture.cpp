@@ -35,7 +35,6 @@ std::uint32_t RecordingHandler(Uevent* event) {
     seen.kind = event->kind;
     seen.id = EventControlId(*event);
     seen.command = event->command;
-    seen.message = event->message.message;
     seen.wParam = event->message.wParam;
     if (event->param != nullptr) {
         seen.notice = *static_cast<const DataBrowserNotice*>(event->param);
@@ -51,8 +50,7 @@ std::uint32_t RecordingHandler(Uevent* event) {
         window.reset();
     } else if (event->eventClass == kEventTmer && Script().closeOnTimer) {
         window.close(false);
-    } else if (seen.hasNotice && seen.notice.noticeKind == kNoticeAddItem &&
-               Script().insertRequestedItems) {
+    } else if (seen.hasNotice && seen.notice.noticeKind == kNoticeAddItem) {
         const std::string text = "Item " + std::to_string(seen.notice.item);
         window.insertItem(seen.id, seen.notice.container, seen.notice.item, UniversalString(text),
                           kImageItem);

@@ -20,16 +20,15 @@ struct SeenEvent {
     std::uint32_t kind = 0;
     std::uint32_t id = 0;
     FourCharCode command = 0;
-    UINT message = 0;
     WPARAM wParam = 0;
     DataBrowserNotice notice;
     bool hasNotice = false;
 };
 
-// What the recording handler does besides recording.
+// What the recording handler does besides recording and turning add-item
+// requests into rows "Item n".
 struct HandlerScript {
     bool closeOnOkCancel = true;
-    bool insertRequestedItems = true;  // add-item requests become rows "Item n"
     bool closeOnTimer = false;
     UINT throwOnCommand = 0;  // this command id makes the handler throw
 };
