@@ -222,35 +222,6 @@ TEST_F(DialogSessionTest, TheDocumentsDefaultFontIsTheFirstRowAndIsSelected) {
     EXPECT_EQ(1u, tree.selectedItem);
 }
 
-TEST_F(DialogSessionTest, ReplaceAllReportsTheTotalWithOneEditPerDocument) {
-    struct Row {
-        int line;
-        int documents;
-        std::string script;
-        std::string alert;
-    };
-    const Row rows[] = {
-        {__LINE__, 1, "type 1049 \"Allegro\"\ntype 1050 \"Presto\"\nclick 1044",
-         "One occurrence was found and replaced."},
-        {__LINE__, 3, "type 1049 \"a\"\ntype 1050 \"b\"\nclick 1058\ntick\nclick 1045\nclick 1044",
-         "3 occurrences were found and replaced."},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        Open(row.documents);
-        EXPECT_EQ(row.alert + "\n", Run(row.script));
-        const auto edits =
-            sim::Simulator::Instance().GetJournal().EventsOf(sim::EventKind::EditStarted);
-        ASSERT_EQ(static_cast<std::size_t>(row.documents), edits.size());
-        for (std::size_t i = 0; i < edits.size(); ++i) {
-            EXPECT_EQ(u"Lexora", edits[i].editName);
-            EXPECT_EQ(static_cast<std::int16_t>(i + 1), edits[i].document);
-        }
-        sim::StopPluginAsHost();
-        sim::Simulator::Instance().Reset();
-    }
-}
-
 TEST_F(DialogSessionTest, ReopeningKeepsWhatTheUserLeftUnlessTheWindowWasDestroyed) {
     Open(1);
     const std::string kept =
