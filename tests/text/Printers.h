@@ -15,36 +15,26 @@ namespace tavrel {
 
 namespace test_printers {
 
-// Writes one code unit (or a surrogate pair) as UTF-8; units below 0x20 and
-// unpaired surrogates are written as \uXXXX so placeholders stay visible.
+// Writes the text as UTF-8; units below 0x20, the backslash and unpaired
+// surrogates are written as \uXXXX so placeholders stay visible.
 inline void WriteUnits(const std::u16string& text, std::ostream* os) {
+    std::u16string run;  // units that print as themselves
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        bool paired = cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() &&
-                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-        if (paired) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        if (cp < 0x20 || cp == '\\' || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        const char16_t u = text[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            run += u;
+            run += text[++i];
+        } else if (u < 0x20 || u == u'\\' || (u >= 0xD800 && u <= 0xDFFF)) {
             char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(cp));
-            *os << buf;
-        } else if (cp < 0x80) {
-            *os << static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            *os << static_cast<char>(0xC0 | (cp >> 6)) << static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            *os << static_cast<char>(0xE0 | (cp >> 12))
-                << static_cast<char>(0x80 | ((cp >> 6) & 0x3F))
-                << static_cast<char>(0x80 | (cp & 0x3F));
+            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(u));
+            *os << UniversalString(run).toUtf8() << buf;
+            run.clear();
         } else {
-            *os << static_cast<char>(0xF0 | (cp >> 18))
-                << static_cast<char>(0x80 | ((cp >> 12) & 0x3F))
-                << static_cast<char>(0x80 | ((cp >> 6) & 0x3F))
-                << static_cast<char>(0x80 | (cp & 0x3F));
+            run += u;
         }
     }
+    *os << UniversalString(run).toUtf8();
 }
 
 }  // namespace test_printers
@@ -55,34 +45,25 @@ inline void PrintTo(const StringStyle& s, std::ostream* os) {
     const StringStyle r;
     *os << '{';
     const char* sep = "";
-    auto field = [&](const char* name, auto value) {
-        *os << sep << name << '=' << value;
-        sep = " ";
+    auto field = [&](bool differs, const char* name, auto value) {
+        if (differs) {
+            *os << sep << name << '=' << value;
+            sep = " ";
+        }
     };
-    if (s.fontId != r.fontId)
-        field("id", s.fontId);
-    if (s.fontName != r.fontName)
-        field("font", s.fontName);
-    if (s.size != r.size)
-        field("size", static_cast<std::int16_t>(s.size));
-    if (s.effects != r.effects || s.effectsMask != r.effectsMask) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%X/%X", s.effects, s.effectsMask);
-        field("fx", buf);
-    }
-    if (s.superscript != r.superscript)
-        field("sup", s.superscript);
-    if (s.baseline != r.baseline)
-        field("base", s.baseline);
-    if (s.tracking != r.tracking)
-        field("track", s.tracking);
-    if (s.fontArg != r.fontArg)
-        field("arg", s.fontArg);
-    if (s.fontFlags != r.fontFlags)
-        field("flags", s.fontFlags);
-    if (s.runStart != r.runStart || s.runEnd != r.runEnd) {
-        *os << sep << "run=" << s.runStart << ".." << s.runEnd;
-    }
+    char fx[16];
+    std::snprintf(fx, sizeof fx, "%X/%X", s.effects, s.effectsMask);
+    field(s.fontId != r.fontId, "id", s.fontId);
+    field(s.fontName != r.fontName, "font", s.fontName);
+    field(s.size != r.size, "size", static_cast<std::int16_t>(s.size));
+    field(s.effects != r.effects || s.effectsMask != r.effectsMask, "fx", fx);
+    field(s.superscript != r.superscript, "sup", s.superscript);
+    field(s.baseline != r.baseline, "base", s.baseline);
+    field(s.tracking != r.tracking, "track", s.tracking);
+    field(s.fontArg != r.fontArg, "arg", s.fontArg);
+    field(s.fontFlags != r.fontFlags, "flags", s.fontFlags);
+    field(s.runStart != r.runStart || s.runEnd != r.runEnd, "run",
+          std::to_string(s.runStart) + ".." + std::to_string(s.runEnd));
     *os << '}';
 }
 
