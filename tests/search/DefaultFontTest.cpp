@@ -7,6 +7,7 @@
 
 #include "EngineFixture.h"
 #include "host/RecordLayout.h"
+#include "tests/text/StyleBuilder.h"
 
 namespace tavrel {
 namespace {
@@ -32,9 +33,7 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
     Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial"}})");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
-        StringStyle style;
-        style.fontName = row.name;
-        style.fontArg = 5;
+        StringStyle style = Sty().Font(row.name, 5);
         MarkDefaultFont(style);
         EXPECT_EQ((style.fontFlags & FONT_FLAG_DEFAULT) != 0, row.marked);
         EXPECT_EQ(style.fontName, row.nameAfter);
@@ -56,8 +55,7 @@ TEST_F(DefaultFontTest, NothingIsMarkedWithoutAUsableDefaultFontRecord) {
         SCOPED_TRACE(row.line);
         Sim().Reset();
         Open("\"fonts\": " + row.fonts);
-        StringStyle style;
-        style.fontName = row.name;
+        StringStyle style = Sty().Font(row.name);
         MarkDefaultFont(style);
         EXPECT_EQ(style.fontFlags, 0);
         EXPECT_EQ(style.fontName, row.name);
@@ -80,10 +78,7 @@ TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
-        StringStyle style;
-        style.fontName = row.name;
-        style.fontId = row.id;
-        style.fontArg = row.arg;
+        StringStyle style = Sty().Font(row.name, row.arg).Id(row.id);
         ResolveFontNumber(style);
         EXPECT_EQ(style.fontId, row.idAfter);
         EXPECT_EQ(style.fontArg, row.argAfter);
@@ -94,11 +89,8 @@ TEST_F(DefaultFontTest, PreparationResetsUnusedStylesAndConvertsTexts) {
     Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}})");
     UniversalString search("a^tb<67>");
     UniversalString replace("^^");
-    StringStyle bold;
-    bold.effects = 1;
-    bold.effectsMask = 1;
-    search.setStyle(bold);
-    replace.setStyle(bold);
+    search.setStyle(Bold());
+    replace.setStyle(Bold());
     std::uint32_t options = SR_USE_REPLACE_STYLE | SR_FILE_INFO;
     PrepareSearch(search, replace, options);
     EXPECT_EQ(search.text(), u"a\tbC");
@@ -113,10 +105,7 @@ TEST_F(DefaultFontTest, PreparationWritesADefaultFontReplacementAsFont0) {
     Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}})");
     UniversalString search("x");
     UniversalString replace("y");
-    StringStyle times;
-    times.fontName = "Times New Roman";
-    times.fontArg = 4096;
-    replace.setStyle(times);
+    replace.setStyle(Sty().Font("Times New Roman", 4096));
     std::uint32_t options = SR_USE_REPLACE_STYLE | SR_EVERYWHERE;
     PrepareSearch(search, replace, options);
     EXPECT_EQ(replace.style().fontName, "Font0");

@@ -90,27 +90,11 @@ TEST_F(EngineCategoriesTest, EachCategoryReachesItsOwnTexts) {
     }
 }
 
+// Either option lost would change a second occurrence.
 TEST_F(EngineCategoriesTest, MatchCaseAndWholeWords) {
-    struct Row {
-        int line;
-        std::string text;
-        std::string search;
-        std::uint32_t options;
-        std::uint32_t count;
-        std::string after;
-    };
-    const Row rows[] = {
-        {__LINE__, "a cat Cat CAT", "Cat", SR_MATCH_CASE, 1, "a cat dog CAT"},
-        {__LINE__, "the cat, tomcat cats", "cat", SR_WHOLE_WORDS, 1, "the dog, tomcat cats"},
-        {__LINE__, "Cat cat", "cat", SR_MATCH_CASE | SR_WHOLE_WORDS, 1, "Cat dog"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        Sim().Reset();
-        const std::int16_t doc = Open(R"("texts": {"txxp": {"1": ")" + row.text + "\"}}");
-        EXPECT_EQ(Run(row.search, "dog", SR_TEXT_EXPRESSIONS | row.options), row.count);
-        EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), row.after);
-    }
+    const std::int16_t doc = Open(R"("texts": {"txxp": {"1": "Cat cat, tomcat"}})");
+    EXPECT_EQ(Run("cat", "dog", SR_TEXT_EXPRESSIONS | SR_MATCH_CASE | SR_WHOLE_WORDS), 1u);
+    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "Cat dog, tomcat");
 }
 
 TEST_F(EngineCategoriesTest, StaffStyleNamesIgnoreCaseAndWordOptions) {

@@ -8,6 +8,7 @@
 
 #include "EngineFixture.h"
 #include "host/RecordLayout.h"
+#include "tests/text/StyleBuilder.h"
 
 namespace tavrel {
 namespace {
@@ -60,19 +61,12 @@ class EngineStylesTest : public EngineTest {
     }
 };
 
-StringStyle Effects(std::uint16_t on, std::uint16_t mask) {
-    StringStyle s;
-    s.effects = on;
-    s.effectsMask = mask;
-    return s;
-}
-
 TEST_F(EngineStylesTest, StylePairsOnlyUnderEverywhereWithBothTextsEmpty) {
     const std::int16_t doc = Open(R"("twoStyleRecords": {
         "1": {"styles": [{"size": 12, "bits": 1}, {"size": 12}]},
         "2": {"styles": [{"size": 12}, {"size": 12}]}})");
-    const StringStyle bold = Effects(kBold, kBold);
-    const StringStyle italic = Effects(kItalic, kItalic);
+    const StringStyle bold = Sty().Fx(kBold, kBold);
+    const StringStyle italic = Sty().Fx(kItalic, kItalic);
 
     EXPECT_EQ(Run("", &bold, "", &italic, SR_TEXT_EXPRESSIONS | SR_ARTICULATIONS), 0u);
     EXPECT_EQ(Run("x", &bold, "y", &italic, SR_EVERYWHERE), 0u);
@@ -89,17 +83,13 @@ TEST_F(EngineStylesTest, StylePairsOnlyUnderEverywhereWithBothTextsEmpty) {
 TEST_F(EngineStylesTest, ThreeStyleRecordsWithTextExpressions) {
     const std::int16_t doc = Open(R"("threeStyleRecords": {
         "1": {"styles": [{"size": 24}, {"size": 18}, {"size": 24, "bits": 2}]}})");
-    StringStyle size24;
-    size24.size = 24;
-    StringStyle setSize30AndUnbold = Effects(0, kItalic);
-    setSize30AndUnbold.size = 30;
+    const StringStyle size24 = Sty().Size(24), setSize30AndUnbold = Sty().Fx(0, kItalic).Size(30);
     EXPECT_EQ(Run("", &size24, "", &setSize30AndUnbold, SR_TEXT_EXPRESSIONS), 1u);
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[0]), (StyleTriplet{0, 30, 0}));
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 18, 0}));
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[2]), (StyleTriplet{0, 30, 0}));
     // A replacement style that changes nothing restyles nothing.
-    StringStyle size18;
-    size18.size = 18;
+    const StringStyle size18 = Sty().Size(18);
     EXPECT_EQ(Run("", &size18, "", nullptr, SR_TEXT_EXPRESSIONS), 0u);
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 18, 0}));
 }
@@ -109,21 +99,14 @@ TEST_F(EngineStylesTest, RecordFiltersByTheDocumentsFontNumber) {
         "fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial", "arg": 7}},
         "threeStyleRecords": {
             "1": {"styles": [{"font": 3, "size": 12}, {"size": 12}, {"font": 3, "size": 12}]}})");
-    StringStyle arial;
-    arial.fontName = "arial";
-    arial.fontId = 3;
-    StringStyle times;
-    times.fontName = "Times New Roman";
-    times.fontId = 0;
+    const StringStyle arial = Sty().Font("arial").Id(3),
+                      times = Sty().Font("Times New Roman").Id(0);
     EXPECT_EQ(Run("", &arial, "", &times, SR_TEXT_EXPRESSIONS), 1u);
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[0]), (StyleTriplet{0, 12, 0}));
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[2]), (StyleTriplet{0, 12, 0}));
 
     // A font the document does not have: nothing matches, rather than all.
-    StringStyle missing;
-    missing.fontName = "Nonexistent";
-    StringStyle big;
-    big.size = 40;
+    const StringStyle missing = Sty().Font("Nonexistent"), big = Sty().Size(40);
     EXPECT_EQ(Run("", &missing, "", &big, SR_TEXT_EXPRESSIONS), 0u);
     EXPECT_EQ(TripletOf(doc, three::kTag, Key(1), three::kStyles[1]), (StyleTriplet{0, 12, 0}));
 }
@@ -133,8 +116,8 @@ TEST_F(EngineStylesTest, RepeatTextStyleRules) {
         "1": {"text": "D.S. al Coda", "style": {"size": 12, "bits": 1}},
         "2": {"text": "D.S. al Fine", "style": {"size": 12}},
         "3": {"text": "To Coda", "style": {"size": 12, "bits": 1}}})");
-    const StringStyle bold = Effects(kBold, kBold);
-    const StringStyle italic = Effects(kItalic, kItalic);
+    const StringStyle bold = Sty().Fx(kBold, kBold);
+    const StringStyle italic = Sty().Fx(kItalic, kItalic);
 
     // With a search text: only bold repeats that hold it; the count is the
     // number of occurrences, the style goes with them.
@@ -146,8 +129,7 @@ TEST_F(EngineStylesTest, RepeatTextStyleRules) {
     EXPECT_EQ(TripletOf(doc, rs::kTag, Key(3), rs::kFont), (StyleTriplet{0, 12, kBold}));
 
     // Style only: every matching repeat counts 1, its words stay.
-    StringStyle size9;
-    size9.size = 9;
+    const StringStyle size9 = Sty().Size(9);
     EXPECT_EQ(Run("", &bold, "", &size9, SR_REPEAT_TEXTS), 2u);
     EXPECT_EQ(TripletOf(doc, rs::kTag, Key(3), rs::kFont), (StyleTriplet{0, 9, kBold}));
     EXPECT_EQ(TextOf(doc, layout::kRepeatText, Key(3)), "To Coda");
@@ -173,7 +155,7 @@ TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
                         {"char": 65601, "font": 3, "size": 24}]},
         "4": {"flags": 2, "slots": [{"char": 62, "font": 3, "size": 24, "bits": 5},
                                     {"char": 46, "font": 3, "size": 24, "bits": 4}]}})");
-    const StringStyle bold = Effects(kBold, kBold);
+    const StringStyle bold = Sty().Fx(kBold, kBold);
 
     EXPECT_EQ(Run(">", nullptr, "^", &bold, SR_ARTICULATIONS), 1u);
     EXPECT_EQ(CharOf(doc, 1, 1), std::uint32_t('^'));
@@ -193,7 +175,7 @@ TEST_F(EngineStylesTest, ArticulationCharactersAndStyles) {
 
     // Style only: of record 4, slot 1 is no character and slot 2 is not bold;
     // record 1's slot 1 became bold above.
-    const StringStyle italic = Effects(kItalic, kItalic);
+    const StringStyle italic = Sty().Fx(kItalic, kItalic);
     EXPECT_EQ(Run("", &bold, "", &italic, SR_ARTICULATIONS), 1u);
     EXPECT_EQ(SlotOf(doc, 4, 1), (StyleTriplet{3, 24, kBold | kUnderline}));
     EXPECT_EQ(SlotOf(doc, 4, 2), (StyleTriplet{3, 24, kUnderline}));

@@ -6,27 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
-#include "text/StringStyle.h"
+#include "tests/text/StyleBuilder.h"
 
 namespace tavrel {
 namespace {
-
-StringStyle Style(std::uint16_t fontId, std::uint16_t size, std::uint16_t effects,
-                  std::uint16_t mask, const char* fontName = "") {
-    StringStyle s;
-    s.fontId = fontId;
-    s.size = size;
-    s.effects = effects;
-    s.effectsMask = mask;
-    s.fontName = fontName;
-    return s;
-}
-
-constexpr std::uint16_t kAny = 0xFFFF;
-
-StringStyle Bits(std::uint16_t on, std::uint16_t mask) {
-    return Style(kAny, kAny, on, mask);
-}
 
 TEST(RecordStyleFilterTest, AcceptsByFontSizeOnAndOffBits) {
     struct Row {
@@ -37,20 +20,20 @@ TEST(RecordStyleFilterTest, AcceptsByFontSizeOnAndOffBits) {
     };
     const Row rows[] = {
         {__LINE__, StringStyle(), {7, 30, 0xFFFF}, true},  // reset filter: anything
-        {__LINE__, Style(3, kAny, 0, 0, "Arial"), {3, 12, 0}, true},
-        {__LINE__, Style(3, kAny, 0, 0, "Arial"), {4, 12, 0}, false},
-        {__LINE__, Style(kAny, 12, 0, 0), {9, 14, 5}, false},
+        {__LINE__, Sty().Id(3).Font("Arial"), {3, 12, 0}, true},
+        {__LINE__, Sty().Id(3).Font("Arial"), {4, 12, 0}, false},
+        {__LINE__, Sty().Size(12), {9, 14, 5}, false},
         // "on" bits: at least one of them
-        {__LINE__, Bits(0x03, 0x03), {0, 0, 0x02}, true},
-        {__LINE__, Bits(0x03, 0x03), {0, 0, 0x04}, false},
+        {__LINE__, Sty().Fx(0x03, 0x03), {0, 0, 0x02}, true},
+        {__LINE__, Sty().Fx(0x03, 0x03), {0, 0, 0x04}, false},
         // "off" bits: none of them (mask bits that are not on)
-        {__LINE__, Bits(0x00, 0x01), {0, 0, 0x03}, false},
-        {__LINE__, Bits(0x01, 0x03), {0, 0, 0x03}, false},
+        {__LINE__, Sty().Fx(0x00, 0x01), {0, 0, 0x03}, false},
+        {__LINE__, Sty().Fx(0x01, 0x03), {0, 0, 0x03}, false},
         // on bits outside the mask still count as "on"
-        {__LINE__, Bits(0x04, 0x00), {0, 0, 0x04}, true},
-        {__LINE__, Bits(0x04, 0x00), {0, 0, 0x00}, false},
+        {__LINE__, Sty().Fx(0x04, 0x00), {0, 0, 0x04}, true},
+        {__LINE__, Sty().Fx(0x04, 0x00), {0, 0, 0x00}, false},
         // a named font the document lacks matches nothing, not everything
-        {__LINE__, Style(kAny, kAny, 0, 0, "Nonexistent"), {0, 12, 0}, false},
+        {__LINE__, Sty().Font("Nonexistent"), {0, 12, 0}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
@@ -70,14 +53,14 @@ TEST(RecordStyleChangeTest, SetsFontSizeAndBits) {
     const Row rows[] = {
         // a reset style changes nothing and does not count
         {__LINE__, StringStyle(), {1, 12, 0x05}, {1, 12, 0x05}, {1, 12, 0x05}, false},
-        {__LINE__, Style(3, kAny, 0, 0), {1, 12, 0x05}, {3, 12, 0x05}, {3, 12, 0x05}, true},
+        {__LINE__, Sty().Id(3), {1, 12, 0x05}, {3, 12, 0x05}, {3, 12, 0x05}, true},
         // on bits: ORed in, but replace an articulation's bits
-        {__LINE__, Bits(0x02, 0x02), {1, 12, 0x05}, {1, 12, 0x07}, {1, 12, 0x02}, true},
+        {__LINE__, Sty().Fx(0x02, 0x02), {1, 12, 0x05}, {1, 12, 0x07}, {1, 12, 0x02}, true},
         // clear bits: mask bits that are not on
-        {__LINE__, Bits(0x00, 0x01), {1, 12, 0x05}, {1, 12, 0x04}, {1, 12, 0x04}, true},
+        {__LINE__, Sty().Fx(0x00, 0x01), {1, 12, 0x05}, {1, 12, 0x04}, {1, 12, 0x04}, true},
         // counts as applied even when the item already had those values
-        {__LINE__, Style(1, 12, 0, 0), {1, 12, 0}, {1, 12, 0}, {1, 12, 0}, true},
-        {__LINE__, Bits(0x02, 0x03), {1, 12, 0x81}, {1, 12, 0x82}, {1, 12, 0x02}, true},
+        {__LINE__, Sty().Id(1).Size(12), {1, 12, 0}, {1, 12, 0}, {1, 12, 0}, true},
+        {__LINE__, Sty().Fx(0x02, 0x03), {1, 12, 0x81}, {1, 12, 0x82}, {1, 12, 0x02}, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
