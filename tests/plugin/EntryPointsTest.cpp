@@ -24,14 +24,6 @@ using lexora_test::ShellTest;
 using lexora_test::StringsFrom;
 using tavrel::Model;
 
-std::string Repeat(const std::string& piece, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) {
-        out += piece;
-    }
-    return out;
-}
-
 // Distinct stand-ins for host windows; only their identity matters.
 int g_windowA = 0;
 int g_windowB = 0;
@@ -48,13 +40,6 @@ TEST_F(EntryPointsTest, VersionCreatesOneModelAndAnswersTheInterfaceVersion) {
     EXPECT_EQ(first, tavrel::EntryPointModel());
     EXPECT_EQ(first, Model::ExistingInstance());
     EXPECT_EQ(0xFFFFFFFFu, first->HostValue());
-}
-
-TEST_F(EntryPointsTest, InitWritesZeroAndAnswersOne) {
-    std::uint32_t out = 0xDEADBEEF;
-    EXPECT_EQ(1u, NotavoExtensionInit(77, &out));
-    EXPECT_EQ(0u, out);
-    EXPECT_EQ(1u, NotavoExtensionInit(0, nullptr));
 }
 
 // The texts come from the library's strings: the version call keeps the
@@ -91,14 +76,6 @@ TEST_F(EntryPointsTest, EnumerateWritesTheDictionaryTextsAsAnsiOrEmpty) {
     const std::string x63(63, 'x');
     const Row rows[] = {
         {__LINE__, true, MenuDocument(std::string(500, 'x'), "Undo"), x63 + '\0', Field("Undo")},
-#if !defined(_WIN32)
-        // UTF-8 in the resource, Windows-1252 in the record: one byte each.
-        {__LINE__, true, MenuDocument("\xC3\xA9t\xC3\xA9", "Undo"), Field("\xE9t\xE9"),
-         Field("Undo")},
-        // 70 euro signs: 210 bytes of UTF-8, 70 bytes of ANSI, cut to 63.
-        {__LINE__, true, MenuDocument(Repeat("\xE2\x82\xAC", 70), "Undo"),
-         std::string(63, '\x80') + '\0', Field("Undo")},
-#endif
         {__LINE__, true, R"(<dictionaries><dictionary name="lexo-messages"/></dictionaries>)",
          Field(""), Field("")},
         {__LINE__, false, "", Field(""), Field("")},

@@ -97,10 +97,13 @@ TEST_F(ResourceStringsTest, ADocumentsDefaultLanguageFilesAndReadsTheStringsWith
 // The language a string without one is filed under is the default in force
 // when it is read: a later document without its own default keeps the one an
 // earlier document named. A language the entry holds, even with no text,
-// answers for itself and does not fall back.
+// answers for itself and does not fall back. Several loads merge.
 TEST_F(ResourceStringsTest, TheDefaultLanguageInForceWhenReadFilesTheString) {
     ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries default-language="it">
-  <dictionary name="d"><entry key="a"><string content="primo"/></entry></dictionary>
+  <dictionary name="d">
+    <entry key="a"><string content="primo"/></entry>
+    <entry key="x"><string content="one"/></entry>
+  </dictionary>
 </dictionaries>)"));
     ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
   <dictionary name="d">
@@ -109,7 +112,9 @@ TEST_F(ResourceStringsTest, TheDefaultLanguageInForceWhenReadFilesTheString) {
       <string language="fr"/>
       <string content="terzo"/>
     </entry>
+    <entry key="x"><string content="again"/></entry>
   </dictionary>
+  <dictionary name="e"><entry key="z"><string content="three"/></entry></dictionary>
 </dictionaries>)"));
     struct Row {
         int line;
@@ -129,22 +134,8 @@ TEST_F(ResourceStringsTest, TheDefaultLanguageInForceWhenReadFilesTheString) {
         EXPECT_EQ(row.expected, strings_.GetString("d", row.key, row.language));
     }
     EXPECT_EQ(nullptr, strings_.FindDictionary("d")->FindEntry("b")->FindContent("en"));
-}
-
-TEST_F(ResourceStringsTest, SeveralLoadsMerge) {
-    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
-  <dictionary name="d"><entry key="x"><string content="one"/></entry></dictionary>
-</dictionaries>)"));
-    ASSERT_TRUE(strings_.LoadFromText(R"(<dictionaries>
-  <dictionary name="d">
-    <entry key="y"><string content="two"/></entry>
-    <entry key="x"><string content="again"/></entry>
-  </dictionary>
-  <dictionary name="e"><entry key="z"><string content="three"/></entry></dictionary>
-</dictionaries>)"));
     EXPECT_EQ("one", strings_.GetString("d", "x"));
     EXPECT_EQ("again", strings_.GetString("d", "x", 1));
-    EXPECT_EQ("two", strings_.GetString("d", "y"));
     EXPECT_EQ("three", strings_.GetString("e", "z"));
 }
 
