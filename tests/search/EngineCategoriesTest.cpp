@@ -179,13 +179,5 @@ TEST_F(EngineCategoriesTest, AnEmptySearchSkipsFileInfoAndTheWordsOfRepeatsAndEn
               (StyleTriplet{0, 20, 0}));
 }
 
-TEST_F(EngineCategoriesTest, TypedShorthandsAndCodesAreConverted) {
-    const std::int16_t doc = Open(R"("texts": {"txxp": {"1": "a\tb", "2": "in F^sharp() minor"}})");
-    EXPECT_EQ(Run("^t", "<66>", SR_TEXT_EXPRESSIONS), 1u);
-    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(1)), "aBb");
-    EXPECT_EQ(Run("F^s", "G^b", SR_TEXT_EXPRESSIONS), 1u);
-    EXPECT_EQ(TextOf(doc, layout::kExpressionText, Key(2)), "in G^flat() minor");
-}
-
 }  // namespace
 }  // namespace tavrel

@@ -1,9 +1,11 @@
 // Loading dictionaries from XML documents in memory and looking strings up:
-// skipped elements, contents versus enumerations, languages and merging.
+// skipped elements, contents versus enumerations, languages and merging; and
+// the string resource the library ships.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "strings/Dictionary.h"
@@ -25,11 +27,15 @@ class ResourceStringsTest : public ::testing::Test {
     ResourceStrings strings_{nullptr};
 };
 
-// A document in memory (tests/data/dictionaries.xml): skipped elements,
-// languages, enumerations, repeated strings and escapes.
-std::string TestDocument() {
-    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + "/tests/data/dictionaries.xml");
+std::string SourceFile(const std::string& path) {
+    std::ifstream in(std::string(LEXORA_SOURCE_DIR) + path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A document in memory: skipped elements, languages, enumerations, repeated
+// strings and escapes.
+std::string TestDocument() {
+    return SourceFile("/tests/data/dictionaries.xml");
 }
 
 TEST_F(ResourceStringsTest, LookupsOfTheTestDocument) {
@@ -179,12 +185,30 @@ TEST_F(ResourceStringsTest, OnlyTheBytesGivenAreRead) {
     EXPECT_EQ("v", other.GetString("d", "x"));
 }
 
+// The copy built into the library is the file in the source tree: exactly
+// the dictionaries the features need, every text once and in English.
 TEST_F(ResourceStringsTest, LoadReadsTheModulesXmlResourceByName) {
     EXPECT_FALSE(strings_.Load("no-such-resource"));
     EXPECT_FALSE(strings_.Load(nullptr));
     EXPECT_TRUE(strings_.Dictionaries().empty());
-    EXPECT_TRUE(strings_.Load("strings"));
-    EXPECT_EQ("Lexora", strings_.GetString("lexo-messages", "undo-item"));
+    ASSERT_TRUE(strings_.Load("strings"));
+    ResourceStrings fromFile(nullptr);
+    ASSERT_TRUE(fromFile.LoadFromText(SourceFile("/resources/strings.xml")));
+    std::set<std::string> names;
+    for (const auto& [name, dictionary] : strings_.Dictionaries()) {
+        names.insert(name);
+        for (const auto& [key, entry] : dictionary.Entries()) {
+            SCOPED_TRACE(name + "/" + key);
+            ASSERT_EQ(1u, entry.Contents().size());
+            ASSERT_NE(nullptr, entry.FindContent("en"));
+            EXPECT_EQ(fromFile.GetString(name.c_str(), key.c_str()),
+                      entry.FindContent("en")->At(0));
+        }
+    }
+    EXPECT_EQ((std::set<std::string>{"font-styles", "lexo-messages", "modifier-keys"}), names);
+    EXPECT_EQ("\xE2\x8C\x98", strings_.GetString("modifier-keys", "command"));  // U+2318
+    // The style-name lookup of "fixed" finds nothing.
+    EXPECT_EQ(nullptr, strings_.GetContent("font-styles", "fixed"));
 }
 
 }  // namespace
