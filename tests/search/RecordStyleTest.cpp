@@ -74,17 +74,5 @@ TEST(RecordStyleChangeTest, SetsFontSizeAndBits) {
     }
 }
 
-TEST(RecordStyleTest, TripletsRoundTripAtTheirOffsets) {
-    std::uint8_t record[12] = {};
-    WriteTriplet(record, 2, 6, 10, StyleTriplet{0x1234, 0x00FF, 0x8001});
-    EXPECT_EQ(record[2], 0x34);
-    EXPECT_EQ(record[3], 0x12);
-    EXPECT_EQ(record[6], 0xFF);
-    EXPECT_EQ(record[10], 0x01);
-    EXPECT_EQ(record[11], 0x80);
-    EXPECT_EQ(record[4], 0);  // bytes between fields untouched
-    EXPECT_EQ(ReadTriplet(record, 2, 6, 10), (StyleTriplet{0x1234, 0x00FF, 0x8001}));
-}
-
 }  // namespace
 }  // namespace tavrel

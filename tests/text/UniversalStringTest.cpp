@@ -104,12 +104,9 @@ TEST(UniversalStringTest, WhatKeepsAndWhatResetsTheStyle) {
     EXPECT_EQ(Show(s), kEmptyUnstyled);
 
     // Numbers and characters reset it.
-    for (long value : {0L, -2147483647L - 1}) {
-        UniversalString n = Styled(u"x", kArial);
-        n.assignNumber(value);
-        EXPECT_EQ(Show(n),
-                  Show(UniversalString(std::u16string(value == 0 ? u"0" : u"-2147483648"))));
-    }
+    UniversalString n = Styled(u"x", kArial);
+    n.assignNumber(-2147483647L - 1);
+    EXPECT_EQ(Show(n), Show(UniversalString(u"-2147483648")));
     UniversalString c = Styled(u"x", kArial);
     c.assignChar(u'\u00E8');
     EXPECT_EQ(Show(c), Show(UniversalString(u"\u00E8")));
@@ -131,8 +128,7 @@ TEST(UniversalStringTest, ToUtf8AndAnsi) {
         std::u16string text;
         std::string utf8, ansi;
     } rows[] = {
-        {__LINE__, u"tr\u00E8s", "tr\xC3\xA8s", "tr\xE8s"},
-        {__LINE__, u"\u20AC\u2026", "\xE2\x82\xAC\xE2\x80\xA6", "\x80\x85"},
+        {__LINE__, u"tr\u00E8s \u20AC", "tr\xC3\xA8s \xE2\x82\xAC", "tr\xE8s \x80"},
         {__LINE__, u"\u4E2D", "\xE4\xB8\xAD", "?"},  // no byte for it in the code page
     };
     for (const Row& r : rows) {
