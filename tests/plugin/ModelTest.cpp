@@ -17,16 +17,6 @@ using lexora_test::ShellTest;
 using tavrel::Model;
 using tavrel::UniversalString;
 
-TEST_F(ShellTest, BeforeAttachThereIsNoModuleAndNoString) {
-    Model model;
-    EXPECT_EQ(nullptr, model.ModuleHandle());
-    EXPECT_EQ(nullptr, model.Strings());
-    EXPECT_EQ(nullptr, model.FindDictionary("lexo-messages"));
-    EXPECT_EQ(nullptr, model.FindEntry("lexo-messages", "undo-item", nullptr));
-    UniversalString out("previous");
-    EXPECT_TRUE(model.GetString(out, "lexo-messages", "undo-item", nullptr).empty());
-}
-
 TEST_F(ShellTest, GetStringDecodesUtf8AndResetsTheOutString) {
     Model model;
     model.AdoptStrings(lexora_test::StringsFrom(R"(<dictionaries><dictionary name="d">

@@ -16,7 +16,7 @@ using testing_support::EngineTest;
 
 class DefaultFontTest : public EngineTest {};
 
-TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
+TEST_F(DefaultFontTest, MarksTheDefaultFontAndFindsFontNumbers) {
     struct Row {
         int line;
         std::string name;
@@ -30,13 +30,33 @@ TEST_F(DefaultFontTest, MarksTheDocumentsDefaultFont) {
         {__LINE__, "Font0", true, "Times New Roman", 4096},
         {__LINE__, "Arial", false, "Arial", 5},
     };
-    Open(R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial"}})");
+    Open(
+        R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial", "arg": 77}})");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
         StringStyle style = Sty().Font(row.name, 5);
         MarkDefaultFont(style);
         EXPECT_EQ((style.fontFlags & FONT_FLAG_DEFAULT) != 0, row.marked);
         EXPECT_EQ(style.fontName, row.nameAfter);
+        EXPECT_EQ(style.fontArg, row.argAfter);
+    }
+    // Font numbers come from the current document.
+    struct NumberRow {
+        int line;
+        const char* name;
+        std::uint16_t id, idAfter;
+        std::int16_t arg, argAfter;
+    };
+    const NumberRow numbers[] = {
+        {__LINE__, "Arial", kUnset16, 3, 0, 77},
+        {__LINE__, "", 3, kUnset16, 0, 0},  // no name: no number
+        {__LINE__, "Font0", kUnset16, 0, 0, 4096},
+    };
+    for (const NumberRow& row : numbers) {
+        SCOPED_TRACE(row.line);
+        StringStyle style = Sty().Font(row.name, row.arg).Id(row.id);
+        ResolveFontNumber(style);
+        EXPECT_EQ(style.fontId, row.idAfter);
         EXPECT_EQ(style.fontArg, row.argAfter);
     }
 }
@@ -59,29 +79,6 @@ TEST_F(DefaultFontTest, NothingIsMarkedWithoutAUsableDefaultFontRecord) {
         MarkDefaultFont(style);
         EXPECT_EQ(style.fontFlags, 0);
         EXPECT_EQ(style.fontName, row.name);
-    }
-}
-
-TEST_F(DefaultFontTest, FontNumbersComeFromTheCurrentDocument) {
-    Open(
-        R"("fonts": {"0": {"name": "Times New Roman", "arg": 4096}, "3": {"name": "Arial", "arg": 77}})");
-    struct Row {
-        int line;
-        const char* name;
-        std::uint16_t id, idAfter;
-        std::int16_t arg, argAfter;
-    };
-    const Row rows[] = {
-        {__LINE__, "Arial", kUnset16, 3, 0, 77},
-        {__LINE__, "", 3, kUnset16, 0, 0},  // no name: no number
-        {__LINE__, "Font0", kUnset16, 0, 0, 4096},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        StringStyle style = Sty().Font(row.name, row.arg).Id(row.id);
-        ResolveFontNumber(style);
-        EXPECT_EQ(style.fontId, row.idAfter);
-        EXPECT_EQ(style.fontArg, row.argAfter);
     }
 }
 
