@@ -37,16 +37,6 @@ inline std::unique_ptr<resource_string::ResourceStrings> StringsFrom(const std::
     return strings;
 }
 
-// A document whose "lexo-messages" holds just these two texts (UTF-8).
-inline std::string MenuDocument(const std::string& menuText, const std::string& undoText) {
-    return "<dictionaries><dictionary name=\"lexo-messages\">"
-           "<entry key=\"menu-item-name\"><string content=\"" +
-           menuText +
-           "\"/></entry>"
-           "<entry key=\"undo-item\"><string content=\"" +
-           undoText + "\"/></entry></dictionary></dictionaries>";
-}
-
 // A menu item record (0xCE bytes) with room after it, every byte 0xAB.
 using RecordBuffer = std::array<unsigned char, 0xCE + 16>;
 inline RecordBuffer Filled() {
