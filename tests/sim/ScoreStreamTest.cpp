@@ -1,8 +1,7 @@
-// Tests of score files read as a stream: the stream hands over each entry
-// in file order and stops at anything it does not expect; a score read by
-// stream holds exactly the records the whole-tree reading gives, and a
-// fault is named the same way whichever reading met it first; large
-// scores save in pieces, byte for byte as one text.
+// Tests of score files read as a stream: a score read by stream holds
+// exactly the records the whole-tree reading gives, and a fault is named
+// the same way whichever reading met it first; large scores save in
+// pieces, byte for byte as one text.
 #include "sim/ScoreStream.h"
 
 #include <gtest/gtest.h>
@@ -20,76 +19,6 @@ namespace {
 
 using namespace std::string_literals;
 using testing::Score;
-
-// Takes "texts" as kinds, "records" as elements, "pages" whole and every
-// other member as entries; stops at a member named "stop" or a kind "zz".
-class RecordingSink : public ScoreStreamSink {
-  public:
-    std::optional<MemberShape> Member(const std::string& name) override {
-        seen.push_back("member " + name);
-        if (name == "stop") {
-            return std::nullopt;
-        }
-        return name == "texts"     ? MemberShape::Kinds
-               : name == "records" ? MemberShape::Elements
-               : name == "pages"   ? MemberShape::Whole
-                                   : MemberShape::Entries;
-    }
-    bool Kind(const std::string& name) override {
-        seen.push_back("kind " + name);
-        return name != "zz";
-    }
-    void Take(const StreamPlace& place, const Json& value) override {
-        seen.push_back(place.member + "|" + place.kind + "|" + place.key + "|" +
-                       std::to_string(place.index) + " " + value.dump());
-    }
-    std::vector<std::string> seen;
-};
-
-TEST(ScoreStreamTest, EachEntryIsHandedOverWholeInFileOrder) {
-    RecordingSink sink;
-    ASSERT_TRUE(StreamScore(R"({"pages": 2, "staves": {"2": {"blocks": [1, {"a": []}]}, "1": 7},
-        "texts": {"txve": {"1": "la"}, "txbl": {}}, "records": [{"tag": "x"}, 3]})",
-                            sink));
-    EXPECT_EQ(sink.seen, (std::vector<std::string>{
-                             "member pages",
-                             "pages|||0 2",
-                             "member staves",
-                             R"(staves||2|0 {"blocks":[1,{"a":[]}]})",
-                             "staves||1|0 7",
-                             "member texts",
-                             "kind txve",
-                             R"(texts|txve|1|0 "la")",
-                             "kind txbl",
-                             "member records",
-                             R"(records|||0 {"tag":"x"})",
-                             "records|||1 3",
-                         }));
-}
-
-TEST(ScoreStreamTest, TheStreamStopsWhereTheFileIsNotAsExpected) {
-    struct Row {
-        int line;
-        std::string text;
-    };
-    const Row rows[] = {
-        {__LINE__, R"({"staves": {"1": {}},})"},                           // syntax
-        {__LINE__, R"({"staves": {"1": {"blocks": [], "blocks": []}}})"},  // twice in an entry
-        {__LINE__, R"({"staves": []})"},   // not an object of entries
-        {__LINE__, R"({"records": {}})"},  // not an array
-        {__LINE__, R"({"texts": {"txve": []}})"},
-        {__LINE__, R"({"texts": {"zz": {}}})"},  // the sink stops
-        {__LINE__, R"({"pages": 1, "stop": 1})"},
-        {__LINE__, "[]"},  // no object at all
-        {__LINE__, "{\"pages\": 1}\0"s},
-        {__LINE__, ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        RecordingSink sink;
-        EXPECT_FALSE(StreamScore(row.text, sink));
-    }
-}
 
 // Reads the score as a file is read and from the whole tree: the saved
 // text or the message of each; true when both load as the same records.
