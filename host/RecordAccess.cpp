@@ -10,32 +10,12 @@
 
 namespace tavrel {
 
-static_assert(kStaffSpecSize == kStaffSpec2003Size,
-              "sizeof(KVRStaffSpec) == sizeof(KVRStaffSpec2003)");
-static_assert(layout::staff::kSize == kStaffSpecSize,
-              "the staff record is walked with its current size");
-
 namespace {
 
-// Tags the version rules and special cases name, by their four characters
-// where those are printable.
-constexpr RecordTag kSomsTag = Tag("SOMS");
-constexpr RecordTag kSossTag = Tag("SOSS");
-constexpr RecordTag kOss2Tag = 0x4F025353;
-constexpr RecordTag kGfholdTag = Tag("SDGF");
-constexpr RecordTag kShapeExpressionTag = Tag("otDO");
-
 constexpr std::uint32_t kArticulationZeroed = 48;  // bytes cleared before loading
-constexpr RecordTag kSofiTag = Tag("SOfI");
 constexpr std::uint32_t kSofiZeroed = 108;
-constexpr RecordTag kSosdTag = Tag("SOSD");  // kept by newer hosts only as
-constexpr RecordTag kOtsdTag = Tag("otSD");  // this 12-byte element record
 constexpr std::uint32_t kOtsdSize = 12;
 constexpr std::uint32_t kSosdSize = 66;
-static_assert(kSomsTag == 0x534F4D53 && kSossTag == 0x534F5353 && kGfholdTag == 0x53444746 &&
-                  kShapeExpressionTag == 0x6F74444F && kSofiTag == 0x534F6649 &&
-                  kSosdTag == 0x534F5344 && kOtsdTag == 0x6F745344,
-              "tags read most significant byte first");
 
 enum class Action { kRaiseTo, kSet, kLowerTo, kWarnBelow };
 
@@ -50,24 +30,24 @@ struct VersionRule {
 // The size a caller passes tells which layout its buffer has; the version
 // word must agree with it, whatever the caller wrote.
 constexpr VersionRule kVersionRules[] = {
-    {kSomsTag, 26, Action::kRaiseTo, kVersion10, nullptr},
-    {kSomsTag, 24, Action::kSet, kVersion9, nullptr},
-    {kSossTag, 28, Action::kRaiseTo, kVersion10, nullptr},
-    {kSossTag, 24, Action::kRaiseTo, kVersion6, nullptr},
-    {kSossTag, 22, Action::kSet, kVersion5, nullptr},
-    {kOss2Tag, 28, Action::kRaiseTo, kVersion10, nullptr},
-    {kOss2Tag, 24, Action::kRaiseTo, kVersion6, nullptr},
-    {kOss2Tag, 22, Action::kSet, kVersion5, nullptr},
-    {kGfholdTag, 12, Action::kLowerTo, kVersion8, nullptr},
-    {kGfholdTag, 10, Action::kWarnBelow, kVersion9,
+    {layout::kSomsTag, 26, Action::kRaiseTo, layout::kVersion10, nullptr},
+    {layout::kSomsTag, 24, Action::kSet, layout::kVersion9, nullptr},
+    {layout::kSossTag, 28, Action::kRaiseTo, layout::kVersion10, nullptr},
+    {layout::kSossTag, 24, Action::kRaiseTo, layout::kVersion6, nullptr},
+    {layout::kSossTag, 22, Action::kSet, layout::kVersion5, nullptr},
+    {layout::kOss2Tag, 28, Action::kRaiseTo, layout::kVersion10, nullptr},
+    {layout::kOss2Tag, 24, Action::kRaiseTo, layout::kVersion6, nullptr},
+    {layout::kOss2Tag, 22, Action::kSet, layout::kVersion5, nullptr},
+    {layout::kGfholdTag, 12, Action::kLowerTo, layout::kVersion8, nullptr},
+    {layout::kGfholdTag, 10, Action::kWarnBelow, layout::kVersion9,
      "Warning to plug-in developer: KVRGfhold2004 used with wrong version parameter"},
-    {layout::staff::kTag, 66, Action::kSet, kVersion5, nullptr},
-    {layout::staff::kTag, 102, Action::kSet, kVersion8, nullptr},
-    {layout::textblock::kTag, 48, Action::kLowerTo, kVersion8, nullptr},
-    {layout::textblock::kTag, 26, Action::kWarnBelow, kVersion9,
+    {layout::staff::kTag, 66, Action::kSet, layout::kVersion5, nullptr},
+    {layout::staff::kTag, 102, Action::kSet, layout::kVersion8, nullptr},
+    {layout::textblock::kTag, 48, Action::kLowerTo, layout::kVersion8, nullptr},
+    {layout::textblock::kTag, 26, Action::kWarnBelow, layout::kVersion9,
      "Warning to plug-in developer: KVRTextBlock2004 used with wrong version parameter"},
-    {kShapeExpressionTag, 12, Action::kLowerTo, kVersion8, nullptr},
-    {kShapeExpressionTag, 34, Action::kWarnBelow, kVersion9,
+    {layout::kShapeExpressionTag, 12, Action::kLowerTo, layout::kVersion8, nullptr},
+    {layout::kShapeExpressionTag, 34, Action::kWarnBelow, layout::kVersion9,
      "Warning to plug-in developer: KVRShapeExpression2004 used with wrong version parameter"},
 };
 
@@ -129,14 +109,15 @@ std::int16_t LoadZeroedFirst(RecordTag tag, RecordKey* key, void* buffer, std::u
 std::int16_t LoadSosd(RecordKey* key, void* buffer, std::uint32_t* size, std::uint32_t version) {
     // What the caller gave, before the host gets a chance to change it.
     const std::uint32_t capacity = *size;
-    const std::int16_t result = host::LoadEDataRaw(kSosdTag, key, buffer, size, version);
+    const std::int16_t result = host::LoadEDataRaw(layout::kSosdTag, key, buffer, size, version);
     if (result != 0) {
         return result;
     }
     RecordKey elementKey{key->first, 0};
     std::uint8_t element[kOtsdSize] = {};
     std::uint32_t elementSize = kOtsdSize;
-    if (host::LoadEDataRaw(kOtsdTag, &elementKey, element, &elementSize, kInterfaceVersion) == 0) {
+    if (host::LoadEDataRaw(layout::kOtsdTag, &elementKey, element, &elementSize,
+                           kInterfaceVersion) == 0) {
         return 0;
     }
     if (buffer == nullptr) {
@@ -162,10 +143,10 @@ std::int16_t LoadEData(RecordTag tag, RecordKey* key, void* buffer, std::uint32_
     if (buffer != nullptr && tag == layout::articulation::kTag) {
         return LoadZeroedFirst(tag, key, buffer, size, version, kArticulationZeroed);
     }
-    if (buffer != nullptr && tag == kSofiTag) {
+    if (buffer != nullptr && tag == layout::kSofiTag) {
         return LoadZeroedFirst(tag, key, buffer, size, version, kSofiZeroed);
     }
-    if (tag == kSosdTag) {
+    if (tag == layout::kSosdTag) {
         return LoadSosd(key, buffer, size, version);
     }
     return host::LoadEDataRaw(tag, key, buffer, size, version);

@@ -10,18 +10,6 @@
 
 namespace tavrel {
 
-// Version words of the host releases whose layouts the plug-in meets.
-constexpr std::uint32_t kVersion5 = 0x05000000;
-constexpr std::uint32_t kVersion6 = 0x06000000;
-constexpr std::uint32_t kVersion8 = 0x08000000;
-constexpr std::uint32_t kVersion9 = 0x09000000;  // first to take the "2004" layouts
-constexpr std::uint32_t kVersion10 = 0x0A000000;
-
-// Sizes of the staff record: the current layout keeps the 2003 size, which
-// the record table's 132 bytes rely on.
-constexpr std::uint32_t kStaffSpec2003Size = 132;
-constexpr std::uint32_t kStaffSpecSize = 132;
-
 // Loads the record {tag, *key} into buffer (capacity *size bytes); without a
 // buffer the host stores the record's size in *size. Non-zero is success.
 // Fails without calling the host when key or size is null.

@@ -14,7 +14,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr std::int16_t kMostPages = 32767;
 static_assert(layout::font::kName + layout::font::kNameMax == layout::font::kSize,
               "the font name runs to the end of its record");
 
@@ -66,7 +65,7 @@ bool SaveText(const UniversalString& text, std::uint16_t number, RecordTag kind)
 
 std::int16_t CountPages() {
     std::int16_t pages = 0;
-    while (pages < kMostPages) {
+    while (pages < layout::kMostPages) {
         std::uint8_t record[layout::page::kSize] = {};
         std::uint32_t size = layout::page::kSize;
         RecordKey key{static_cast<std::uint16_t>(pages + 1), 0};

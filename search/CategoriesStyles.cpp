@@ -110,41 +110,31 @@ void RestyleRecords(EngineContext& ctx, RecordTag tag, std::uint32_t size,
     });
 }
 
-struct ArticulationSlot {
-    std::size_t charAt, fontAt, sizeAt, bitsAt;
-    std::uint16_t notCharFlag;
-};
-constexpr ArticulationSlot kSlots[] = {
-    {ar::kChar1, ar::kFont1, ar::kSize1, ar::kBits1, ar::kSlot1NotChar},
-    {ar::kChar2, ar::kFont2, ar::kSize2, ar::kBits2, ar::kSlot2NotChar},
-};
-
 // One character slot: restyled when the search is empty, otherwise given
 // the replacement character (compared case-sensitively) and restyled.
-bool SearchArticulationSlot(const EngineContext& ctx, std::uint8_t* record,
-                            const ArticulationSlot& slot) {
-    StyleTriplet item = ReadTriplet(record, slot.fontAt, slot.sizeAt, slot.bitsAt);
+bool SearchArticulationSlot(const EngineContext& ctx, std::uint8_t* record, const ar::Slot& slot) {
+    StyleTriplet item = ReadTriplet(record, slot.font, slot.size, slot.bits);
     if (!ctx.filter.Matches(item)) {
         return false;
     }
     if (!ctx.searchEmpty) {
         UniversalString symbol;
-        symbol.assignChar(static_cast<char16_t>(layout::ReadU32(record, slot.charAt) & 0xFFFF));
+        symbol.assignChar(static_cast<char16_t>(layout::ReadU32(record, slot.character) & 0xFFFF));
         // A symbol is one character of a font: a placeholder there would be
         // a control character, not the insert the shorthand stands for.
         if (symbol.ReplaceAll(ctx.search, ctx.replace, SR_MATCH_CASE) == 0 ||
             HoldsPlaceholder(symbol.text())) {
             return false;
         }
-        layout::WriteU32(record, slot.charAt, symbol.charAt(0));
+        layout::WriteU32(record, slot.character, symbol.charAt(0));
         ctx.change.ApplyToArticulation(item);
-        WriteTriplet(record, slot.fontAt, slot.sizeAt, slot.bitsAt, item);
+        WriteTriplet(record, slot.font, slot.size, slot.bits, item);
         return true;
     }
     if (!ctx.change.ApplyToArticulation(item)) {
         return false;
     }
-    WriteTriplet(record, slot.fontAt, slot.sizeAt, slot.bitsAt, item);
+    WriteTriplet(record, slot.font, slot.size, slot.bits, item);
     return true;
 }
 
@@ -193,8 +183,8 @@ void SearchArticulations(EngineContext& ctx) {
         }
         const std::uint16_t flags = layout::ReadU16(record, ar::kFlags);
         bool any = false;
-        for (const ArticulationSlot& slot : kSlots) {
-            if ((flags & slot.notCharFlag) == 0 && SearchArticulationSlot(ctx, record, slot)) {
+        for (const ar::Slot& slot : ar::kSlots) {
+            if ((flags & slot.notCharacter) == 0 && SearchArticulationSlot(ctx, record, slot)) {
                 any = true;
             }
         }

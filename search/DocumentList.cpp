@@ -3,6 +3,7 @@
 
 #include "host/FixedFields.h"
 #include "host/HostCallbacks.h"
+#include "host/RecordLayout.h"
 
 namespace tavrel {
 
@@ -10,7 +11,6 @@ namespace {
 
 // The host numbers documents with 16 bits, so a walk that does not end by
 // itself ends after this many steps.
-constexpr int kMostDocuments = 32767;
 
 DocumentInfo MakeEntry(std::int16_t document, std::uint32_t window, std::uint16_t flags) {
     DocumentInfo info(document, window, flags);
@@ -55,7 +55,7 @@ int BuildDocumentList(std::uint32_t mode, DocumentStack& stack) {
         return 0;
     }
     std::int16_t id = host::GetNextDocument(0);
-    for (int steps = 0; id >= 1 && steps < kMostDocuments; ++steps) {
+    for (int steps = 0; id >= 1 && steps < layout::kMostDocuments; ++steps) {
         const std::uint16_t flags = id == current ? kDocumentWasCurrent : 0;
         stack.Add(MakeEntry(id, WindowOfDocument(id), flags));
         id = host::GetNextDocument(id);

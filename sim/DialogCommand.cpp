@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 
+#include "host/RecordLayout.h"
 #include "sim/Commands.h"
 #include "sim/DialogScript.h"
 #include "sim/FileAccess.h"
@@ -87,7 +88,7 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
 bool ParseCurrent(const std::string& text, std::size_t& current, std::string& error) {
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || value < 1 || value > 32767) {
+    if (text.empty() || *end != '\0' || value < 1 || value > layout::kMostDocuments) {
         error = "--current: give the number of an opened score, counting from 1";
         return false;
     }

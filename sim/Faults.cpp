@@ -1,6 +1,7 @@
 // Fault injection for the simulated host.
 #include "sim/Faults.h"
 
+#include "host/HostCallbacks.h"
 #include "platform/Module.h"
 #include "platform/ModuleSystem.h"
 
@@ -14,7 +15,7 @@ void Faults::DropExport(const std::string& name) {
 void Faults::InstallResolver() {
     // The resolver holds its own copy of the names, so it stays valid
     // whatever happens to this object; it is replaced on every change.
-    platform::ModuleHandle program = platform::SystemFindModule("NOTAVO.EXE");
+    platform::ModuleHandle program = platform::SystemFindModule(host::kHostModuleName);
     std::set<std::string> dropped = droppedExports_;
     platform::SetSymbolResolverForTesting([program, dropped](const char* name) -> void* {
         if (name == nullptr || dropped.count(name) != 0) {

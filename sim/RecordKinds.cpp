@@ -40,12 +40,12 @@ struct VersionFloor {
 // an older word means an older layout of a different size. The first six
 // are the "2004" and later layouts that the plug-in's fix-up table guards.
 constexpr VersionFloor kVersionFloors[] = {
-    {L::textblock::kTag, 0x09000000},
-    {0x6F74444F, 0x09000000},
-    {0x53444746, 0x09000000},
-    {0x534F4D53, 0x0A000000},
-    {0x534F5353, 0x0A000000},
-    {0x4F025353, 0x0A000000},
+    {L::textblock::kTag, L::kVersion9},
+    {L::kShapeExpressionTag, L::kVersion9},
+    {L::kGfholdTag, L::kVersion9},
+    {L::kSomsTag, L::kVersion10},
+    {L::kSossTag, L::kVersion10},
+    {L::kOss2Tag, L::kVersion10},
     {L::staffstyle::kTag, L::staffstyle::kVersion},
     {L::group::kTag, L::group::kVersion},
     {L::page::kTag, L::page::kVersion},
@@ -90,6 +90,28 @@ bool IsTextKind(RecordTag tag) {
         default:
             return false;
     }
+}
+
+std::vector<std::uint8_t> TextRecordBytes(std::u16string_view text) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(2 * text.size());
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    return bytes;
+}
+
+std::u16string TextFromRecordBytes(const std::uint8_t* bytes, std::size_t size) {
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        if (unit == 0) {
+            break;
+        }
+        text.push_back(unit);
+    }
+    return text;
 }
 
 std::optional<std::uint32_t> FixedRecordSize(RecordTag tag) {

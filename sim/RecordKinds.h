@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/HostApi.h"
 
@@ -41,6 +42,11 @@ std::optional<std::uint32_t> FixedRecordSize(RecordTag tag);
 // the simulator keeps for the tag: the host would read or write the buffer
 // in an older layout, which the simulator does not hold.
 bool VersionAccepted(RecordTag tag, std::uint32_t version);
+
+// A text record's bytes: its UTF-16 units, low byte first.
+std::vector<std::uint8_t> TextRecordBytes(std::u16string_view text);
+// The UTF-16 units of size bytes, low byte first, up to the first zero unit.
+std::u16string TextFromRecordBytes(const std::uint8_t* bytes, std::size_t size);
 
 // "SOTX" for a tag of four printable characters (not starting "0x"),
 // else "0x4F027054".

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "host/FixedFields.h"
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
 #include "search/RecordStyle.h"
 #include "sim/RecordKinds.h"
 #include "sim/ScoreJson.h"
 #include "sim/Show.h"
+#include "sim/TextDisplay.h"
 
 namespace tavrel::sim {
 namespace {
@@ -54,48 +56,26 @@ std::string KindOf(RecordTag tag) {
     return rank < kKindCount ? kKinds[rank].name : "record";
 }
 
-std::u16string UnitsOf(const Bytes& bytes) {
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text.push_back(char16_t(bytes[i] | (bytes[i + 1] << 8)));
-    }
-    return text;
-}
-
-Bytes BytesOf(const std::u16string& text) {
-    Bytes bytes;
-    bytes.reserve(text.size() * 2);
-    for (char16_t unit : text) {
-        bytes.push_back(std::uint8_t(unit & 0xFF));
-        bytes.push_back(std::uint8_t(unit >> 8));
-    }
-    return bytes;
-}
-
 std::string Triplet(const Bytes& r, std::size_t font, std::size_t size, std::size_t bits) {
     const StyleTriplet t = ReadTriplet(r.data(), font, size, bits);
     return "font " + std::to_string(t.font) + ", size " + std::to_string(t.size) + ", bits " +
            std::to_string(t.bits);
 }
 
-std::string Slot(const Bytes& r, int n, std::size_t charAt, std::size_t font, std::size_t size,
-                 std::size_t bits) {
-    const std::uint16_t notChar =
-        n == 1 ? L::articulation::kSlot1NotChar : L::articulation::kSlot2NotChar;
-    if ((L::ReadU16(r.data(), L::articulation::kFlags) & notChar) != 0) {
+std::string Slot(const Bytes& r, std::size_t n) {
+    const L::articulation::Slot& slot = L::articulation::kSlots[n - 1];
+    if ((L::ReadU16(r.data(), L::articulation::kFlags) & slot.notCharacter) != 0) {
         return "slot " + std::to_string(n) + " no character";
     }
-    const std::uint32_t ch = L::ReadU32(r.data(), charAt);
+    const std::uint32_t ch = L::ReadU32(r.data(), slot.character);
     return "slot " + std::to_string(n) + " " +
-           DisplayText(std::u16string(1, char16_t(ch & 0xFFFF))) + " (" + std::to_string(ch) +
-           ") " + Triplet(r, font, size, bits);
+           DisplayText(std::u16string(1, static_cast<char16_t>(ch & 0xFFFF))) + " (" +
+           std::to_string(ch) + ") " + Triplet(r, slot.font, slot.size, slot.bits);
 }
 
 std::string StaffStyleName(const Bytes& r) {
-    std::string ansi;
-    for (std::size_t i = L::staffstyle::kName; i < r.size() && r[i] != 0; ++i) {
-        ansi += char(r[i]);
-    }
+    const std::string ansi =
+        ReadFixedText8(r.data(), L::staffstyle::kName, r.size() - L::staffstyle::kName);
     std::u16string wide;
     platform::AnsiToUtf16(ansi, wide);
     return DisplayText(wide);
@@ -124,16 +104,9 @@ std::string DescribeFixed(RecordTag tag, const Bytes& r) {
         return out;
     }
     if (tag == ar::kTag && r.size() == ar::kSize) {
-        return Slot(r, 1, ar::kChar1, ar::kFont1, ar::kSize1, ar::kBits1) + "; " +
-               Slot(r, 2, ar::kChar2, ar::kFont2, ar::kSize2, ar::kBits2);
+        return Slot(r, 1) + "; " + Slot(r, 2);
     }
     return HexText(r);
-}
-
-// Display width in characters of UTF-8 text (continuation bytes do not count).
-std::size_t Width(const std::string& utf8) {
-    return std::size_t(std::count_if(utf8.begin(), utf8.end(),
-                                     [](char c) { return (std::uint8_t(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
@@ -144,7 +117,7 @@ DocumentSnapshot::DocumentSnapshot(const Document& document) {
         for (RecordKey key : document.Keys(tag)) {
             if (text) {
                 const std::u16string* units = document.FindText(tag, key);
-                entries_[{tag, KeyOrder(key)}] = {true, units ? BytesOf(*units) : Bytes()};
+                entries_[{tag, KeyOrder(key)}] = {true, units ? TextRecordBytes(*units) : Bytes()};
             } else {
                 const Bytes* bytes = document.FindRecord(tag, key);
                 entries_[{tag, KeyOrder(key)}] = {false, bytes ? *bytes : Bytes()};
@@ -154,7 +127,8 @@ DocumentSnapshot::DocumentSnapshot(const Document& document) {
 }
 
 std::string DescribeRecord(RecordTag tag, bool isText, const Bytes& contents) {
-    return isText ? DisplayText(UnitsOf(contents)) : DescribeFixed(tag, contents);
+    return isText ? DisplayText(TextFromRecordBytes(contents.data(), contents.size()))
+                  : DescribeFixed(tag, contents);
 }
 
 std::vector<RecordChange> CompareSnapshots(std::size_t document, const DocumentSnapshot& before,
@@ -238,16 +212,15 @@ std::string FormatChanges(const std::vector<std::string>& documentNames,
     }
     std::size_t docWidth = 0, kindWidth = 0, recordWidth = 0, size = 0;
     for (const RecordChange& c : changes) {
-        docWidth = std::max(docWidth, Width(names[c.document]));
-        kindWidth = std::max(kindWidth, Width(c.kind));
-        recordWidth = std::max(recordWidth, Width(c.record));
+        docWidth = std::max(docWidth, DisplayWidth(names[c.document]));
+        kindWidth = std::max(kindWidth, DisplayWidth(c.kind));
+        recordWidth = std::max(recordWidth, DisplayWidth(c.record));
         size += c.before.size() + c.after.size() + 12;
     }
     std::string out;
     out.reserve(size + changes.size() * (docWidth + kindWidth + recordWidth));
     auto padded = [&out](const std::string& text, std::size_t width) {
-        out += text;
-        out.append(width - std::min(width, Width(text)), ' ');
+        out += Padded(text, width);
         out += "  ";
     };
     for (const RecordChange& c : changes) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "host/RecordLayout.h"
 #include "platform/CodePage.h"
 #include "search/RequestRules.h"
 
@@ -15,15 +16,13 @@ constexpr std::uint32_t kEverywhereBoxes = SR_INITIAL_OPTIONS;
 constexpr std::uint32_t kCategoryBoxes = SR_INITIAL_OPTIONS & ~SR_EVERYWHERE;
 static_assert((kCategoryBoxes & SR_EVERYWHERE) == 0, "boxes beneath Search Everywhere");
 
-constexpr std::int32_t kLargestSize = 32767;
-
 bool ParseSize(const std::string& text, std::uint16_t& size) {
     if (text.empty() || text.size() > 5 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
     const long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value < 1 || value > kLargestSize) {
+    if (value < 1 || value > layout::kLargestSize) {
         return false;
     }
     size = static_cast<std::uint16_t>(value);

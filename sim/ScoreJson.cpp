@@ -9,6 +9,7 @@
 
 #include "sim/JsonTree.h"
 #include "sim/RecordKinds.h"
+#include "sim/TextDisplay.h"
 
 namespace tavrel::sim {
 namespace {
@@ -266,8 +267,7 @@ std::string Printable(const std::string& text) {
             continue;
         }
         if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) {
-            std::snprintf(escape, sizeof escape, "\\u%04X", code);
-            out += escape;
+            AppendUnicodeEscape(out, code);
         } else {
             out.append(text, i, length);
         }

@@ -43,7 +43,6 @@ constexpr const char* kTopLevel[] = {"format",
                                      "records"};
 
 // The largest page count: page numbers stay positive 16-bit numbers.
-constexpr std::uint32_t kMaxPages = 32767;
 
 // Reads a score's sections into the records of a document. The whole tree
 // is read section by section in the format's order; a stream hands the
@@ -231,7 +230,8 @@ void ScoreReader::ReadEntry(const std::string& section, const std::string& key, 
 }
 
 void ScoreReader::ReadPages(const Json& pages) {
-    const std::uint32_t count = ExpectInteger(pages, "/pages", kMaxPages);
+    const std::uint32_t count =
+        ExpectInteger(pages, "/pages", static_cast<std::uint32_t>(L::kMostPages));
     for (std::uint32_t n = 1; n <= count; ++n) {
         Put(L::page::kTag, MakeKey(std::uint16_t(n)), Bytes(L::page::kSize, 0), "/pages");
     }
@@ -302,11 +302,7 @@ void ScoreReader::ReadRawRecord(const Json& entry, const std::string& pointer) {
     if (bytes.size() % 2 != 0) {
         throw ScoreError(Child(pointer, "hex"), "a text record holds whole UTF-16 units");
     }
-    std::u16string text;
-    for (std::size_t i = 0; i < bytes.size() && (bytes[i] | bytes[i + 1]) != 0; i += 2) {
-        text.push_back(char16_t(bytes[i] | (bytes[i + 1] << 8)));
-    }
-    PutText(*tag, key, std::move(text), pointer);
+    PutText(*tag, key, TextFromRecordBytes(bytes.data(), bytes.size()), pointer);
 }
 
 // A raw record that its named section can hold is saved there, and must

@@ -279,17 +279,8 @@ std::optional<Json> DescribeThreeStyle(const Bytes& record) {
     return entry;
 }
 
-struct SlotOffsets {
-    std::size_t character, font, size, bits;
-};
-constexpr SlotOffsets kSlots[2] = {
-    {L::articulation::kChar1, L::articulation::kFont1, L::articulation::kSize1,
-     L::articulation::kBits1},
-    {L::articulation::kChar2, L::articulation::kFont2, L::articulation::kSize2,
-     L::articulation::kBits2},
-};
-
-void ReadSlot(const Json& slot, const std::string& pointer, Bytes& record, const SlotOffsets& at) {
+void ReadSlot(const Json& slot, const std::string& pointer, Bytes& record,
+              const L::articulation::Slot& at) {
     ExpectObject(slot, pointer);
     ExpectOnlyFields(slot, pointer, {"char", "font", "size", "bits"});
     L::WriteU32(record.data(), at.character, IntegerField(slot, pointer, "char", 0xFFFFFFFF));
@@ -306,7 +297,8 @@ Bytes BuildArticulation(const Json& entry, const std::string& pointer, Reference
         ExpectArray(*slots, at, 2);
     }
     for (std::size_t i = 0; i < 2; ++i) {  // left out: both slots zero
-        ReadSlot(slots != nullptr ? (*slots)[i] : Json::object(), Child(at, i), record, kSlots[i]);
+        ReadSlot(slots != nullptr ? (*slots)[i] : Json::object(), Child(at, i), record,
+                 L::articulation::kSlots[i]);
     }
     L::WriteU16(record.data(), L::articulation::kFlags,
                 std::uint16_t(IntegerField(entry, pointer, "flags", k16)));
@@ -315,7 +307,7 @@ Bytes BuildArticulation(const Json& entry, const std::string& pointer, Reference
 
 std::optional<Json> DescribeArticulation(const Bytes& record) {
     Json slots = Json::array();
-    for (const SlotOffsets& at : kSlots) {
+    for (const L::articulation::Slot& at : L::articulation::kSlots) {
         Json slot = Json::object();
         slot["char"] = L::ReadU32(record.data(), at.character);
         slot["font"] = Get16(record, at.font);

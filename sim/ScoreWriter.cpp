@@ -26,16 +26,8 @@ const Bytes& RawBytes(const Bytes& bytes) {
 }
 
 Bytes RawBytes(const std::u16string& text) {
-    Bytes bytes;
-    bytes.reserve(2 * text.size());
-    for (char16_t unit : text) {
-        bytes.push_back(std::uint8_t(unit & 0xFF));
-        bytes.push_back(std::uint8_t(unit >> 8));
-    }
-    return bytes;
+    return TextRecordBytes(text);
 }
-
-constexpr std::uint32_t kMaxPages = 32767;
 
 class ScoreWriter {
   public:
@@ -100,7 +92,7 @@ void ScoreWriter::WritePages() {
     // "pages": n stands for blank page records 1 to n; any other page
     // record stays raw.
     std::uint32_t count = 0;
-    while (count < kMaxPages) {
+    while (count < static_cast<std::uint32_t>(L::kMostPages)) {
         const RecordKey key = MakeKey(std::uint16_t(count + 1));
         const Bytes* page = document_.FindRecord(L::page::kTag, key);
         if (page == nullptr || *page != Bytes(L::page::kSize, 0)) {

@@ -8,17 +8,16 @@
 #include <optional>
 #include <utility>
 
+#include "host/FixedFields.h"
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
 #include "sim/RecordKinds.h"
+#include "sim/TextDisplay.h"
 
 namespace tavrel::sim {
 namespace {
 
 namespace L = tavrel::layout;
-
-// CountPages stops there too.
-constexpr std::uint16_t kMaxPages = 32767;
 
 class TextCollector {
   public:
@@ -111,10 +110,7 @@ void TextCollector::StaffStyles() {
         const std::string owner = "staff style " + KeyText(key);
         Block("staff style text", owner, L::ReadU16(record.data(), S::kBlock1));
         Block("staff style text", owner, L::ReadU16(record.data(), S::kBlock2));
-        std::string ansi;
-        for (std::size_t i = S::kName; i < S::kSize && record[i] != 0; ++i) {
-            ansi.push_back(char(record[i]));
-        }
+        const std::string ansi = ReadFixedText8(record.data(), S::kName, S::kSize - S::kName);
         std::u16string name;
         platform::AnsiToUtf16(ansi, name);
         Add("staff style name", owner, name);
@@ -131,7 +127,7 @@ void TextCollector::GroupNames() {
 
 void TextCollector::TextBlocks() {
     std::uint16_t pages = 0;
-    while (pages < kMaxPages && Load(L::page::kTag, MakeKey(pages + 1), L::page::kSize)) {
+    while (pages < L::kMostPages && Load(L::page::kTag, MakeKey(pages + 1), L::page::kSize)) {
         ++pages;
     }
     for (std::uint32_t page = 0; page <= pages; ++page) {
@@ -196,44 +192,20 @@ void TextCollector::Articulations() {
     namespace A = L::articulation;
     Walk(A::kTag, A::kSize, [this](RecordKey key, const Bytes& record) {
         const std::uint16_t flags = L::ReadU16(record.data(), A::kFlags);
-        struct Slot {
-            int number;
-            std::uint16_t notCharacter;
-            std::size_t character, font, size;
-        };
-        const Slot slots[2] = {{1, A::kSlot1NotChar, A::kChar1, A::kFont1, A::kSize1},
-                               {2, A::kSlot2NotChar, A::kChar2, A::kFont2, A::kSize2}};
-        for (const Slot& slot : slots) {
+        for (std::size_t number = 1; number <= std::size(A::kSlots); ++number) {
+            const A::Slot& slot = A::kSlots[number - 1];
             if ((flags & slot.notCharacter) != 0) {
                 continue;
             }
             // The search reads the low 16 bits of the 32-bit character field.
             const auto character = char16_t(L::ReadU32(record.data(), slot.character) & 0xFFFF);
             Add("articulation",
-                "articulation " + KeyText(key) + " slot " + std::to_string(slot.number) +
-                    " (font " + std::to_string(L::ReadU16(record.data(), slot.font)) + ", size " +
+                "articulation " + KeyText(key) + " slot " + std::to_string(number) + " (font " +
+                    std::to_string(L::ReadU16(record.data(), slot.font)) + ", size " +
                     std::to_string(L::ReadU16(record.data(), slot.size)) + ")",
                 std::u16string(1, character));
         }
     });
-}
-
-std::size_t Width(const std::string& utf8) {
-    std::size_t width = 0;
-    for (char c : utf8) {
-        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return width;
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-    return text + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
-}
-
-void AppendEscape(std::string& out, char16_t unit) {
-    char escape[8];
-    std::snprintf(escape, sizeof escape, "\\u%04X", unsigned(unit));
-    out += escape;
 }
 
 }  // namespace
@@ -258,7 +230,7 @@ std::string DisplayText(std::u16string_view text) {
             ++i;  // a pair: one character
         } else if (high || low || unit < 0x20 || unit == 0x7F) {
             flush(i);
-            AppendEscape(out, unit);
+            AppendUnicodeEscape(out, unit);
             run = i + 1;
         } else if (unit == u'"' || unit == u'\\') {
             flush(i);
@@ -276,8 +248,8 @@ std::string FormatListing(const std::string& title, const std::vector<ShownText>
     std::size_t kindWidth = 0;
     std::size_t identityWidth = 0;
     for (const ShownText& shown : texts) {
-        kindWidth = std::max(kindWidth, Width(shown.kind));
-        identityWidth = std::max(identityWidth, Width(shown.identity));
+        kindWidth = std::max(kindWidth, DisplayWidth(shown.kind));
+        identityWidth = std::max(identityWidth, DisplayWidth(shown.identity));
     }
     std::string out =
         title + ": " + std::to_string(texts.size()) + (texts.size() == 1 ? " text\n" : " texts\n");

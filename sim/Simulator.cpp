@@ -3,14 +3,17 @@
 // layout and redraw, each written to the journal.
 #include "sim/Simulator.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
+#include "host/FixedFields.h"
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
 #include "sim/RecordKinds.h"
 #include "sim/ScoreFile.h"
+#include "text/Ascii.h"
 
 namespace tavrel::sim {
 namespace {
@@ -36,17 +39,8 @@ void CopyOut(const Document& document, RecordTag tag, RecordKey key, void* buffe
 
 // Text records keep the units up to the first zero within the size given.
 std::u16string TextFromBuffer(const void* buffer, std::uint32_t units) {
-    std::u16string text;
-    const auto* bytes = static_cast<const char*>(buffer);
-    for (std::uint32_t i = 0; i < units; ++i) {
-        char16_t unit;
-        std::memcpy(&unit, bytes + std::size_t(i) * sizeof(char16_t), sizeof unit);
-        if (unit == 0) {
-            break;
-        }
-        text.push_back(unit);
-    }
-    return text;
+    return TextFromRecordBytes(static_cast<const std::uint8_t*>(buffer),
+                               std::size_t(units) * sizeof(char16_t));
 }
 
 void StoreIn(Document& document, RecordTag tag, RecordKey key, const void* buffer,
@@ -60,20 +54,16 @@ void StoreIn(Document& document, RecordTag tag, RecordKey key, const void* buffe
 }
 
 std::u16string WideFrom(const char16_t* text) {
-    std::u16string out;
-    for (std::size_t i = 0; text != nullptr && text[i] != 0 && i < kMaxIncomingText; ++i) {
-        out.push_back(text[i]);
-    }
-    return out;
+    return std::u16string(TerminatedView(text, kMaxIncomingText));
 }
 
 // 8-bit alert text in the ANSI code page; a byte the system's code page
 // refuses shows as U+FFFD rather than hiding the whole alert.
 std::string AnsiToUtf8(const char* text) {
     std::u16string wide;
-    for (std::size_t i = 0; text != nullptr && text[i] != 0 && i < kMaxIncomingText; ++i) {
+    for (char byte : TerminatedView(text, kMaxIncomingText)) {
         std::u16string one;
-        if (platform::AnsiToUtf16(std::string_view(text + i, 1), one) && one.size() == 1) {
+        if (platform::AnsiToUtf16(std::string_view(&byte, 1), one) && one.size() == 1) {
             wide += one;
         } else {
             wide.push_back(u'\uFFFD');
@@ -83,34 +73,15 @@ std::string AnsiToUtf8(const char* text) {
 }
 
 std::string Bounded(const char* text) {
-    std::string out;
-    for (std::size_t i = 0; text != nullptr && text[i] != 0 && i < kMaxIncomingText; ++i) {
-        out.push_back(text[i]);
-    }
-    return out;
-}
-
-bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return std::string(TerminatedView(text, kMaxIncomingText));
 }
 
 std::string FontRecordName(const Bytes& record) {
-    std::string name;
-    for (std::size_t i = layout::font::kName;
-         i < record.size() && i < layout::font::kName + layout::font::kNameMax && record[i] != 0;
-         ++i) {
-        name.push_back(char(record[i]));
+    if (record.size() <= layout::font::kName) {
+        return std::string();
     }
-    return name;
+    return ReadFixedText8(record.data(), layout::font::kName,
+                          std::min(record.size() - layout::font::kName, layout::font::kNameMax));
 }
 
 }  // namespace
@@ -363,8 +334,8 @@ std::uint16_t Simulator::FontNameToNum(const char** name, std::uint32_t /*versio
     }
     const std::string wanted = Bounded(*name);
     for (RecordKey key : document->Keys(layout::font::kTag)) {
-        if (SameNameIgnoringAsciiCase(
-                FontRecordName(*document->FindRecord(layout::font::kTag, key)), wanted)) {
+        if (SameIgnoringAsciiCase(FontRecordName(*document->FindRecord(layout::font::kTag, key)),
+                                  wanted)) {
             return key.first;
         }
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/CodePage.h"
+#include "text/Ascii.h"
 #include "text/Options.h"
 #include "text/SearchCore.h"
 
@@ -21,9 +22,6 @@ unsigned char Byte(char c) {
 }
 
 // The "C" locale's classes, the same on every platform.
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 bool AsciiSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }

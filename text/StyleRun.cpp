@@ -2,27 +2,13 @@
 // accepts.
 #include "text/StyleRun.h"
 
+#include "text/Ascii.h"
+
 namespace tavrel {
-namespace {
 
-// The C library's tolower in the "C" locale: ASCII letters only, so that
-// the answer does not depend on the process's locale.
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
+// ASCII letters only, so that the answer does not depend on the locale.
 bool SameFontName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameIgnoringAsciiCase(a, b);
 }
 
 StringStyle CombineRuns(const std::vector<StyleRun>& runs, int first, int last) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/Ascii.h"
 #include "ui/MessageCodes.h"
 
 namespace tavrel {
@@ -13,20 +14,14 @@ namespace {
 std::string Lower(std::string_view s) {
     std::string out(s);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = AsciiLower(c);
     }
     return out;
 }
 
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && Lower(a) == Lower(b);
-}
-
 bool OneOfNoCase(std::string_view name, std::initializer_list<std::string_view> names) {
     for (std::string_view n : names) {
-        if (SameNoCase(name, n)) {
+        if (SameIgnoringAsciiCase(name, n)) {
             return true;
         }
     }
@@ -79,10 +74,10 @@ FourCharCode FamilyKind(std::string_view name, std::string_view radioGroupButton
 
 FourCharCode ControlKindOf(const char* className, std::uint32_t style) {
     const std::string_view name = className ? className : "";
-    if (SameNoCase(name, "Button")) {
+    if (SameIgnoringAsciiCase(name, "Button")) {
         return ButtonKind(style);
     }
-    if (SameNoCase(name, "ListBox")) {
+    if (SameIgnoringAsciiCase(name, "ListBox")) {
         return kKindLbox;
     }
     if (OneOfNoCase(name, {"ComboBox", "ComboBoxEx"})) {
@@ -103,16 +98,16 @@ FourCharCode ControlKindOf(const char* className, std::uint32_t style) {
     if (OneOfNoCase(name, {"TPageControl", "SysTabControl32"})) {
         return kKindTabs;
     }
-    if (SameNoCase(name, "msctls_trackbar32")) {
+    if (SameIgnoringAsciiCase(name, "msctls_trackbar32")) {
         return kKindSldr;
     }
-    if (SameNoCase(name, "SysListView32")) {
+    if (SameIgnoringAsciiCase(name, "SysListView32")) {
         return kKindLbox;
     }
-    if (SameNoCase(name, "ToolbarWindow32")) {
+    if (SameIgnoringAsciiCase(name, "ToolbarWindow32")) {
         return kKindTbar;
     }
-    if (SameNoCase(name, "SysHeader32")) {
+    if (SameIgnoringAsciiCase(name, "SysHeader32")) {
         return kKindHead;
     }
     return 0;
@@ -164,7 +159,7 @@ URect TrackbarThumbRect(const URect& window) {
 bool IsPlainTextClass(const char* className, bool ignoreCase) {
     const std::string_view name = className ? className : "";
     if (ignoreCase) {
-        return SameNoCase(name, "Edit") || SameNoCase(name, "Static");
+        return SameIgnoringAsciiCase(name, "Edit") || SameIgnoringAsciiCase(name, "Static");
     }
     return name == "Edit" || name == "Static";
 }

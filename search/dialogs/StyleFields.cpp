@@ -3,12 +3,13 @@
 
 #include <algorithm>
 
+#include "host/RecordLayout.h"
+
 namespace tavrel {
 namespace {
 
 // What a 64-byte conversion buffer holds; a longer run is refused, not cut.
 constexpr std::size_t kLongestSizeRun = 63;
-constexpr long kLargestSize = 32767;
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
@@ -34,7 +35,7 @@ int ReadSizeField(const std::u16string& text) {
     long value = 0;
     for (std::size_t i = start; i < end; ++i) {
         value = value * 10 + (text[i] - u'0');
-        if (value > kLargestSize) {
+        if (value > layout::kLargestSize) {
             return 0;
         }
     }

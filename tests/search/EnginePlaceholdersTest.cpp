@@ -53,7 +53,8 @@ std::string ReadBack(std::int16_t doc, Kind kind) {
             return testing_support::StaffStyleNameOf(doc, 1);
         case kArticulation: {
             const sim::Bytes r = testing_support::RecordOf(doc, ar::kTag, Key(1));
-            return std::string(1, static_cast<char>(layout::ReadU32(r.data(), ar::kChar1)));
+            return std::string(
+                1, static_cast<char>(layout::ReadU32(r.data(), ar::kSlots[0].character)));
         }
     }
     return "";

@@ -30,13 +30,13 @@ StyleTriplet SlotOf(std::int16_t doc, std::uint16_t record, int slot) {
     if (r.size() != ar::kSize) {
         return StyleTriplet{0xDEAD, 0xDEAD, 0xDEAD};
     }
-    return slot == 1 ? ReadTriplet(r.data(), ar::kFont1, ar::kSize1, ar::kBits1)
-                     : ReadTriplet(r.data(), ar::kFont2, ar::kSize2, ar::kBits2);
+    const ar::Slot& at = ar::kSlots[slot - 1];
+    return ReadTriplet(r.data(), at.font, at.size, at.bits);
 }
 
 std::uint32_t CharOf(std::int16_t doc, std::uint16_t record, int slot) {
     const sim::Bytes r = testing_support::RecordOf(doc, ar::kTag, Key(record));
-    return r.size() == ar::kSize ? layout::ReadU32(r.data(), slot == 1 ? ar::kChar1 : ar::kChar2)
+    return r.size() == ar::kSize ? layout::ReadU32(r.data(), ar::kSlots[slot - 1].character)
                                  : 0xDEADu;
 }
 

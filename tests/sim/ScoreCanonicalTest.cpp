@@ -88,7 +88,7 @@ TEST(ScoreCanonicalTest, NamedFieldsOverwriteExtraEvenWhenLeftOut) {
         {__LINE__, R"("twoStyleRecords": {"1": {"extra": ")" + ones350 + R"("}})",
          L::twostyle::kTag, 70 + 2},
         {__LINE__, R"("articulations": {"1": {"extra": ")" + ones60 + R"("}})",
-         L::articulation::kTag, L::articulation::kSize2},
+         L::articulation::kTag, L::articulation::kSlots[1].size},
         {__LINE__, R"("staffStyles": {"1": {"extra": ")" + ones144 + R"("}})", L::staffstyle::kTag,
          L::staffstyle::kBlock2},
     };

@@ -1,0 +1,19 @@
+// How the simulator shows text on a terminal: control characters as
+// escapes, and columns of UTF-8 text padded to a common width.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tavrel::sim {
+
+// Appends "\uXXXX" for the code (upper-case hexadecimal, at least 4 digits).
+void AppendUnicodeEscape(std::string& out, unsigned code);
+
+// The width of UTF-8 text in characters (continuation bytes do not count).
+std::size_t DisplayWidth(const std::string& utf8);
+
+// The text followed by the spaces that make it `width` characters wide.
+std::string Padded(const std::string& text, std::size_t width);
+
+}  // namespace tavrel::sim
