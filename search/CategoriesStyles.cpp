@@ -24,23 +24,20 @@ namespace ar = layout::articulation;
 // size above 0. The walk passes the size last loaded, as the host expects.
 template <class Visit>
 void ForEachTextRecord(RecordTag tag, Visit visit) {
-    RecordKey key;
-    RecordKey previous;
     std::uint32_t lastSize = 0;
-    bool first = true;
-    while (NextEData(tag, &key, nullptr, lastSize, kInterfaceVersion) != 0) {
-        if (!first && SameKey(key, previous)) {
-            return;
-        }
-        first = false;
-        previous = key;
-        std::u16string text;
-        if (!LoadTextRecord(tag, key, text)) {
-            continue;  // missing or empty: left alone
-        }
-        lastSize = static_cast<std::uint32_t>(text.size() + 1);
-        visit(key, std::move(text));
-    }
+    WalkKeys(
+        RecordKey(), false,
+        [&](RecordKey& key) {
+            return NextEData(tag, &key, nullptr, lastSize, kInterfaceVersion) != 0;
+        },
+        [&](RecordKey key) {
+            std::u16string text;
+            if (!LoadTextRecord(tag, key, text)) {
+                return;  // missing or empty: left alone
+            }
+            lastSize = static_cast<std::uint32_t>(text.size() + 1);
+            visit(key, std::move(text));
+        });
 }
 
 // Case always matters in repeat and ending texts. Their inserts are turned

@@ -6,30 +6,22 @@
 
 #include "host/TypedRecords.h"
 #include "search/EngineContext.h"
+#include "search/WalkOrder.h"
 #include "text/Inserts.h"
 
 namespace tavrel {
 
 namespace {
 
-// The categories in the order they run, each with the bits that choose it.
-struct Category {
-    std::uint32_t bits;
-    void (*run)(engine::EngineContext&);
+// Each step of the walk's carrying out, by WalkStep.
+using StepRun = void (*)(engine::EngineContext&);
+constexpr StepRun kStepRuns[] = {
+    engine::SearchStaffNames,      engine::SearchStaffStyles,   engine::SearchGroupNames,
+    engine::SearchTextBlocks,      engine::SearchLyrics,        engine::SearchSmartShapes,
+    engine::SearchFileInfo,        engine::SearchRepeatTexts,   engine::SearchStylePairs,
+    engine::SearchTextExpressions, engine::SearchArticulations,
 };
-const Category kCategories[] = {
-    {SR_STAFF_NAMES, engine::SearchStaffNames},
-    {SR_STAFF_NAMES | SR_STAFF_STYLE_NAMES, engine::SearchStaffStyles},
-    {SR_GROUP_NAMES, engine::SearchGroupNames},
-    {SR_TEXT_BLOCKS, engine::SearchTextBlocks},
-    {SR_LYRICS, engine::SearchLyrics},
-    {SR_SMART_SHAPES, engine::SearchSmartShapes},
-    {SR_ALL_FILE_INFO, engine::SearchFileInfo},
-    {SR_REPEAT_TEXTS, engine::SearchRepeatTexts},
-    {SR_STYLE_PAIRS, engine::SearchStylePairs},
-    {SR_TEXT_EXPRESSIONS, engine::SearchTextExpressions},
-    {SR_ARTICULATIONS, engine::SearchArticulations},
-};
+static_assert(sizeof kStepRuns / sizeof kStepRuns[0] == kWalkStepCount, "one run per step");
 
 UniversalString Lowered(const std::string& utf8) {
     UniversalString s(utf8);
@@ -112,9 +104,9 @@ std::uint32_t ReplaceInCurrentDocument(UniversalString& searchText, UniversalStr
     PrepareSearch(searchText, replaceText, options);
     const std::uint32_t before = runningCount;
     engine::EngineContext ctx(searchText, replaceText, options, runningCount);
-    for (const Category& category : kCategories) {
-        if ((options & category.bits) != 0) {
-            category.run(ctx);
+    for (const WalkEntry& entry : kWalkOrder) {
+        if ((options & entry.bits) != 0) {
+            kStepRuns[static_cast<std::size_t>(entry.step)](ctx);
         }
     }
     return runningCount - before;

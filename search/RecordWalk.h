@@ -17,28 +17,37 @@ inline bool SameKey(RecordKey a, RecordKey b) {
     return a.first == b.first && a.second == b.second;
 }
 
+// Steps from `key` with step(key), the host's next-record call returning
+// true while a record exists, and calls visit(key) for each record. The
+// walk ends at the first failing step, or when the host hands back the key
+// it was given (it would otherwise never end); with guardStart the starting
+// key itself counts as given.
+template <class Step, class Visit>
+void WalkKeys(RecordKey key, bool guardStart, Step step, Visit visit) {
+    RecordKey previous = key;
+    bool guarded = guardStart;
+    while (step(key)) {
+        if (guarded && SameKey(key, previous)) {
+            return;
+        }
+        guarded = true;
+        previous = key;
+        visit(key);
+    }
+}
+
 // Calls visit(key, buffer) for every record of tag after key {0, 0}, the
-// buffer holding `size` bytes. The walk ends at the first failing
-// next-record, or when the host does not advance the key (it would
-// otherwise never end).
+// buffer holding `size` bytes, zeroed before each load.
 template <class Visit>
 void ForEachRecord(RecordTag tag, std::uint32_t size, std::uint32_t version, Visit visit) {
     std::vector<std::uint8_t> buffer(size, 0);
-    RecordKey key;
-    RecordKey previous;
-    bool first = true;
-    for (;;) {
-        std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
-        if (NextEData(tag, &key, buffer.data(), size, version) == 0) {
-            return;
-        }
-        if (!first && SameKey(key, previous)) {
-            return;
-        }
-        first = false;
-        previous = key;
-        visit(key, buffer.data());
-    }
+    WalkKeys(
+        RecordKey(), false,
+        [&](RecordKey& key) {
+            std::fill(buffer.begin(), buffer.end(), std::uint8_t(0));
+            return NextEData(tag, &key, buffer.data(), size, version) != 0;
+        },
+        [&](RecordKey key) { visit(key, buffer.data()); });
 }
 
 // Loads the record {tag, key} into a zeroed buffer of `size` bytes; false

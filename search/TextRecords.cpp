@@ -56,24 +56,18 @@ std::uint32_t SearchNumberedText(EngineContext& ctx, std::uint16_t number, Recor
 std::uint32_t SearchEveryText(EngineContext& ctx, std::uint16_t number, RecordTag kind,
                               std::uint32_t options) {
     std::uint32_t sum = 0;
-    RecordKey key{number, 0};
-    RecordKey previous = key;
-    while (NextEData(kind, &key, nullptr, 0, kInterfaceVersion) != 0) {
-        if (SameKey(key, previous)) {
-            break;  // a host that does not advance would never end the walk
-        }
-        previous = key;
-        if (!ctx.visited.FirstVisit(kind, key)) {
-            continue;
-        }
-        std::u16string loaded;
-        if (!LoadTextRecord(kind, key, loaded)) {
-            continue;
-        }
-        const std::uint32_t n = SearchOneText(ctx, kind, key, std::move(loaded), options);
-        sum += n;
-        ctx.Add(n);
-    }
+    WalkKeys(
+        RecordKey{number, 0}, true,
+        [&](RecordKey& key) { return NextEData(kind, &key, nullptr, 0, kInterfaceVersion) != 0; },
+        [&](RecordKey key) {
+            std::u16string loaded;
+            if (!ctx.visited.FirstVisit(kind, key) || !LoadTextRecord(kind, key, loaded)) {
+                return;
+            }
+            const std::uint32_t n = SearchOneText(ctx, kind, key, std::move(loaded), options);
+            sum += n;
+            ctx.Add(n);
+        });
     return sum;
 }
 

@@ -2,8 +2,10 @@
 #include "sim/Commands.h"
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
+#include <set>
 
 #include "sim/Document.h"
 #include "sim/ScoreFile.h"
@@ -55,6 +57,48 @@ int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& doc
         }
     }
     return status;
+}
+
+bool OutputDestinations(const std::vector<std::string>& scores,
+                        const std::optional<std::string>& outputDir,
+                        std::vector<std::string>& paths, std::string& error) {
+    namespace fs = std::filesystem;
+    paths = scores;
+    if (!outputDir) {
+        return true;
+    }
+    std::error_code ec;
+    if (!fs::is_directory(fs::u8path(*outputDir), ec)) {
+        error = "--output " + *outputDir + ": not an existing folder";
+        return false;
+    }
+    std::set<std::string> names;
+    for (std::string& path : paths) {
+        const std::string name = fs::u8path(path).filename().u8string();
+        if (!names.insert(name).second) {
+            error = "--output: two scores are named " + name + "; write them to separate runs";
+            return false;
+        }
+        path = (fs::u8path(*outputDir) / fs::u8path(name)).u8string();
+    }
+    return true;
+}
+
+void SaveChangedScore(const Document& document, const std::string& destination, const char* command,
+                      std::ostream& err, std::vector<std::string>& notSaved) {
+    FileProblem problem;
+    if (!SaveScore(document, destination, problem)) {
+        err << command << problem.message << "\n";
+        notSaved.push_back(destination);
+    }
+}
+
+std::string NotSavedLine(const std::vector<std::string>& notSaved) {
+    std::string line = "Not saved:";
+    for (std::size_t i = 0; i < notSaved.size(); ++i) {
+        line += (i == 0 ? " " : ", ") + notSaved[i];
+    }
+    return line + " (the reasons are on standard error)\n";
 }
 
 int RunShow(const std::vector<std::string>& args) {

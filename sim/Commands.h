@@ -3,6 +3,7 @@
 // prints to standard output and error and returns the exit status.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,6 +32,21 @@ constexpr int kExitUsage = 2;
 // system failed to read one, otherwise kExitUsage.
 int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& documents,
                std::ostream& err);
+
+// Where each score is written: in place, or under its file name in the
+// folder outputDir. False with a message when the folder does not exist or
+// two scores share a name there.
+bool OutputDestinations(const std::vector<std::string>& scores,
+                        const std::optional<std::string>& outputDir,
+                        std::vector<std::string>& paths, std::string& error);
+
+// Writes a changed score to its destination; when that fails, names the
+// reason on `err` after `command` and adds the destination to notSaved.
+void SaveChangedScore(const Document& document, const std::string& destination, const char* command,
+                      std::ostream& err, std::vector<std::string>& notSaved);
+
+// "Not saved: a.json, b.json (the reasons are on standard error)" and a newline.
+std::string NotSavedLine(const std::vector<std::string>& notSaved);
 
 // `show SCORE...`: the texts of each score.
 int RunShow(const std::vector<std::string>& args);

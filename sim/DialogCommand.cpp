@@ -154,31 +154,6 @@ bool ReadScript(const DialogCommandLine& cl, std::istream& in, std::vector<std::
     return true;
 }
 
-// Where each score is written: in place, or under its name in --output.
-bool Destinations(const DialogCommandLine& cl, std::vector<std::string>& paths,
-                  std::string& error) {
-    namespace fs = std::filesystem;
-    paths = cl.scores;
-    if (!cl.outputDir) {
-        return true;
-    }
-    std::error_code ec;
-    if (!fs::is_directory(fs::u8path(*cl.outputDir), ec)) {
-        error = "--output " + *cl.outputDir + ": not an existing folder";
-        return false;
-    }
-    std::set<std::string> names;
-    for (std::string& path : paths) {
-        const std::string name = fs::u8path(path).filename().u8string();
-        if (!names.insert(name).second) {
-            error = "--output: two scores are named " + name + "; write them to separate runs";
-            return false;
-        }
-        path = (fs::u8path(*cl.outputDir) / fs::u8path(name)).u8string();
-    }
-    return true;
-}
-
 }  // namespace
 
 int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -188,7 +163,7 @@ int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostre
     std::vector<std::string> destinations;
     std::string error;
     if (!ParseArgs(args, cl, error) || !ReadScript(cl, in, lines, error) ||
-        !Destinations(cl, destinations, error)) {
+        !OutputDestinations(cl.scores, cl.outputDir, destinations, error)) {
         err << kCommand << error << "\n";
         return kExitUsage;
     }
@@ -222,22 +197,14 @@ int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostre
         if (now == nullptr || CompareSnapshots(i, before[i], DocumentSnapshot(*now)).empty()) {
             continue;
         }
-        FileProblem problem;
-        if (!SaveScore(*now, destinations[i], problem)) {
-            err << kCommand << problem.message << "\n";
-            notSaved.push_back(destinations[i]);
-        }
+        SaveChangedScore(*now, destinations[i], kCommand, err, notSaved);
     }
     host.Reset();
     if (!ran) {
         return kExitUsage;
     }
     if (!notSaved.empty()) {
-        out << "Not saved:";
-        for (std::size_t i = 0; i < notSaved.size(); ++i) {
-            out << (i == 0 ? " " : ", ") << notSaved[i];
-        }
-        out << " (the reasons are on standard error)\n";
+        out << NotSavedLine(notSaved);
     }
     return notSaved.empty() ? 0 : kExitFailed;
 }

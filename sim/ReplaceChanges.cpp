@@ -8,6 +8,7 @@
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
 #include "search/RecordStyle.h"
+#include "search/WalkOrder.h"
 #include "sim/RecordKinds.h"
 #include "sim/ScoreJson.h"
 #include "sim/Show.h"
@@ -23,7 +24,6 @@ struct KindName {
     const char* name;
 };
 
-// In the order the search reaches them.
 constexpr KindName kKinds[] = {
     {L::staffstyle::kTag, "staff style name"},
     {L::kTextBlockText, "text block"},
@@ -40,26 +40,19 @@ constexpr KindName kKinds[] = {
     {L::threestyle::kTag, "three-style record"},
     {L::articulation::kTag, "articulation"},
 };
-constexpr std::size_t kKindCount = sizeof kKinds / sizeof kKinds[0];
-
-std::size_t KindRank(RecordTag tag) {
-    for (std::size_t i = 0; i < kKindCount; ++i) {
-        if (kKinds[i].tag == tag) {
-            return i;
-        }
-    }
-    return kKindCount;
-}
 
 std::string KindOf(RecordTag tag) {
-    const std::size_t rank = KindRank(tag);
-    return rank < kKindCount ? kKinds[rank].name : "record";
+    for (const KindName& kind : kKinds) {
+        if (kind.tag == tag) {
+            return kind.name;
+        }
+    }
+    return "record";
 }
 
 std::string Triplet(const Bytes& r, std::size_t font, std::size_t size, std::size_t bits) {
     const StyleTriplet t = ReadTriplet(r.data(), font, size, bits);
-    return "font " + std::to_string(t.font) + ", size " + std::to_string(t.size) + ", bits " +
-           std::to_string(t.bits);
+    return StyleText(t.font, t.size, t.bits);
 }
 
 std::string Slot(const Bytes& r, std::size_t n) {
@@ -161,7 +154,7 @@ std::vector<RecordChange> CompareSnapshots(std::size_t document, const DocumentS
     }
     std::stable_sort(changes.begin(), changes.end(),
                      [](const RecordChange& a, const RecordChange& b) {
-                         return KindRank(a.tag) < KindRank(b.tag);
+                         return WalkRank(a.tag) < WalkRank(b.tag);
                      });
     return changes;
 }
@@ -196,7 +189,7 @@ std::vector<RecordChange> ListChanges(std::size_t document, const Document& now)
     }
     std::stable_sort(changes.begin(), changes.end(),
                      [](const RecordChange& a, const RecordChange& b) {
-                         return KindRank(a.tag) < KindRank(b.tag);
+                         return WalkRank(a.tag) < WalkRank(b.tag);
                      });
     return changes;
 }

@@ -70,31 +70,6 @@ ReplaceAllMessages Messages() {
     return LoadReplaceAllMessages(strings);
 }
 
-// Where each changed score goes; empty and a message when that cannot work.
-bool Destinations(const ReplaceCommandLine& cl, std::vector<std::string>& paths,
-                  std::string& error) {
-    namespace fs = std::filesystem;
-    paths = cl.scores;
-    if (!cl.outputDir) {
-        return true;
-    }
-    std::error_code ec;
-    if (!fs::is_directory(*cl.outputDir, ec)) {
-        error = "--output " + *cl.outputDir + ": not an existing folder";
-        return false;
-    }
-    std::set<std::string> names;
-    for (std::string& path : paths) {
-        const std::string name = fs::u8path(path).filename().u8string();
-        if (!names.insert(name).second) {
-            error = "--output: two scores are named " + name + "; write them to separate runs";
-            return false;
-        }
-        path = (fs::u8path(*cl.outputDir) / fs::u8path(name)).u8string();
-    }
-    return true;
-}
-
 // Saves every changed score; gives the destinations that were not saved,
 // each named with its reason on `err`.
 std::vector<std::string> SaveChanged(const ReplaceOutcome& outcome,
@@ -106,21 +81,9 @@ std::vector<std::string> SaveChanged(const ReplaceOutcome& outcome,
     }
     std::vector<std::string> notSaved;
     for (std::size_t i : changed) {
-        FileProblem problem;
-        if (!SaveScore(outcome.documents[i], destinations[i], problem)) {
-            err << kCommand << problem.message << "\n";
-            notSaved.push_back(destinations[i]);
-        }
+        SaveChangedScore(outcome.documents[i], destinations[i], kCommand, err, notSaved);
     }
     return notSaved;
-}
-
-std::string NotSavedLine(const std::vector<std::string>& notSaved) {
-    std::string line = "Not saved:";
-    for (std::size_t i = 0; i < notSaved.size(); ++i) {
-        line += (i == 0 ? " " : ", ") + notSaved[i];
-    }
-    return line + " (the reasons are on standard error)\n";
 }
 
 }  // namespace
@@ -175,7 +138,7 @@ int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     std::vector<std::string> destinations;
     std::vector<Document> documents;
-    if (!Destinations(cl, destinations, error)) {
+    if (!OutputDestinations(cl.scores, cl.outputDir, destinations, error)) {
         err << kCommand << error << "\n";
         return kExitUsage;
     }

@@ -11,6 +11,7 @@
 #include "host/FixedFields.h"
 #include "host/RecordLayout.h"
 #include "platform/CodePage.h"
+#include "search/WalkOrder.h"
 #include "sim/RecordKinds.h"
 #include "sim/TextDisplay.h"
 
@@ -24,18 +25,9 @@ class TextCollector {
     explicit TextCollector(const Document& document) : document_(document) {}
 
     std::vector<ShownText> Collect() {
-        StaffNames();
-        StaffStyles();
-        GroupNames();
-        TextBlocks();
-        for (RecordTag kind : {L::kLyricsVerse, L::kLyricsChorus, L::kLyricsSection}) {
-            AllTexts("lyrics", kind);
+        for (const WalkEntry& entry : kWalkOrder) {
+            CollectStep(entry);
         }
-        AllTexts("smart shape", L::kSmartShapeText);
-        FileInfo();
-        RepeatTexts();
-        AllTexts("text expression", L::kExpressionText);
-        Articulations();
         return std::move(texts_);
     }
 
@@ -83,6 +75,7 @@ class TextCollector {
         }
     }
 
+    void CollectStep(const WalkEntry& entry);
     void StaffNames();
     void StaffStyles();
     void GroupNames();
@@ -95,6 +88,36 @@ class TextCollector {
     const Document& document_;
     std::vector<ShownText> texts_;
 };
+
+void TextCollector::CollectStep(const WalkEntry& entry) {
+    switch (entry.step) {
+        case WalkStep::StaffNames:
+            return StaffNames();
+        case WalkStep::StaffStyles:
+            return StaffStyles();
+        case WalkStep::GroupNames:
+            return GroupNames();
+        case WalkStep::TextBlocks:
+            return TextBlocks();
+        case WalkStep::Lyrics:
+            for (std::size_t i = 0; i < entry.kindCount; ++i) {
+                AllTexts("lyrics", entry.kinds[i]);
+            }
+            return;
+        case WalkStep::SmartShapes:
+            return AllTexts("smart shape", L::kSmartShapeText);
+        case WalkStep::FileInfo:
+            return FileInfo();
+        case WalkStep::RepeatTexts:
+            return RepeatTexts();
+        case WalkStep::StylePairs:
+            return;  // styles only: no text to show
+        case WalkStep::TextExpressions:
+            return AllTexts("text expression", L::kExpressionText);
+        case WalkStep::Articulations:
+            return Articulations();
+    }
+}
 
 void TextCollector::StaffNames() {
     Walk(L::staff::kTag, L::staff::kSize, [this](RecordKey key, const Bytes& record) {
@@ -172,12 +195,11 @@ void TextCollector::RepeatTexts() {
         key = *next;
         std::string identity = "repeat text " + KeyText(key);
         if (std::optional<Bytes> style = Load(R::kTag, key, R::kSize)) {
-            char styleText[64];
-            std::snprintf(styleText, sizeof styleText, " (font %u, size %u, bits 0x%X)",
-                          unsigned(L::ReadU16(style->data(), R::kFont)),
-                          unsigned(L::ReadU16(style->data(), R::kSize16)),
-                          unsigned(L::ReadU16(style->data(), R::kBits)));
-            identity += styleText;
+            identity += " (" +
+                        StyleText(L::ReadU16(style->data(), R::kFont),
+                                  L::ReadU16(style->data(), R::kSize16),
+                                  L::ReadU16(style->data(), R::kBits)) +
+                        ")";
         }
         Add("repeat text", identity, *document_.FindText(L::kRepeatText, key));
     }

@@ -24,4 +24,9 @@ std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width > own ? width - own : 0, ' ');
 }
 
+std::string StyleText(std::uint16_t font, std::uint16_t size, std::uint16_t bits) {
+    return "font " + std::to_string(font) + ", size " + std::to_string(size) + ", bits " +
+           std::to_string(bits);
+}
+
 }  // namespace tavrel::sim

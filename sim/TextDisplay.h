@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace tavrel::sim {
@@ -15,5 +16,9 @@ std::size_t DisplayWidth(const std::string& utf8);
 
 // The text followed by the spaces that make it `width` characters wide.
 std::string Padded(const std::string& text, std::size_t width);
+
+// A style as the listings show it: "font 1, size 12, bits 3", all decimal
+// as score files write them.
+std::string StyleText(std::uint16_t font, std::uint16_t size, std::uint16_t bits);
 
 }  // namespace tavrel::sim

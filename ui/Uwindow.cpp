@@ -1,7 +1,10 @@
 // The members of Uwindow that need no window system: construction, the
-// handle a modal dialog's handler stores, reset, control lookups and the
-// text setters that convert before they write.
+// steps every open and close shares, the handle a modal dialog's handler
+// stores, reset, control lookups and the text setters that convert before
+// they write.
 #include "ui/Uwindow.h"
+
+#include "ui/WindowRegistry.h"
 
 namespace tavrel {
 
@@ -13,6 +16,24 @@ void Uwindow::setWindow(WindowHandle handle) {
     if (handle != nullptr) {
         window = handle;
     }
+}
+
+void Uwindow::prepareOpen(UeventHandler eventHandler, platform::ModuleHandle fromModule,
+                          WindowHandle owner, std::uint32_t openFlags) {
+    if (module == nullptr) {
+        module = fromModule;
+    }
+    handler = eventHandler;
+    parent = owner;
+    flags = openFlags;
+}
+
+bool Uwindow::beginClose(bool final) {
+    stopTimer();
+    if (!final && RegisteredWindowCount() != 0) {
+        UnregisterWindow(window);
+    }
+    return (flags & kWindowExists) != 0 && (flags & kWindowKeepOnClose) == 0 && window != nullptr;
 }
 
 void Uwindow::reset() {

@@ -116,6 +116,14 @@ class Uwindow {
     USize minSize;
     std::uint32_t dragItem = 0;
     WindowHandle dragSource = nullptr;
+
+  private:
+    // The state every open sets before the window system creates the window.
+    void prepareOpen(UeventHandler eventHandler, platform::ModuleHandle fromModule,
+                     WindowHandle owner, std::uint32_t openFlags);
+    // What every close does first: the timer stops, and a close that is not
+    // final forgets the window. True when the window itself is to go.
+    bool beginClose(bool final);
 };
 
 // The object of a dialog window created through an open, or null.

@@ -42,7 +42,7 @@ TEST(ShowTest, TextsComeInTheOrderTheSearchWalksThem) {
         {"smart shape", "txss 1", u"cresc."},
         {"file info", "txfi 2 (composer)", u"Composer"},
         {"file info", "txfi 7", u"seven"},
-        {"repeat text", "repeat text 1 (font 1, size 12, bits 0x3)", u"D.C."},
+        {"repeat text", "repeat text 1 (font 1, size 12, bits 3)", u"D.C."},
         {"repeat text", "repeat text 2", u"Fine"},
         {"ending text", "ending 1", u"1."},
         {"text expression", "txxp 1", u"^size(14)p\u0001"},

@@ -27,13 +27,8 @@ Uwindow::~Uwindow() {
 WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandler eventHandler,
                                    platform::ModuleHandle fromModule, WindowHandle owner,
                                    std::uint32_t value) {
-    if (module == nullptr) {
-        module = fromModule;
-    }
-    handler = eventHandler;
-    parent = owner;
+    prepareOpen(eventHandler, fromModule, owner, flags | kWindowKeyboardFilter);
     userValue = value;
-    flags |= kWindowKeyboardFilter;
     const DialogTemplate* dialog = FindDialogTemplate(templateId);
     const WindowHandle created = dialog ? headless::CreateFromTemplate(*dialog, owner) : nullptr;
     if (created == nullptr) {
@@ -56,12 +51,8 @@ WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandle
 
 void Uwindow::openModal(const std::uint16_t& templateId, UeventHandler eventHandler,
                         platform::ModuleHandle fromModule, WindowHandle owner) {
-    if (module == nullptr) {
-        module = fromModule;
-    }
-    handler = eventHandler;
-    parent = owner;
-    flags = kWindowKeyboardFilter | kWindowModal | kWindowExists;
+    prepareOpen(eventHandler, fromModule, owner,
+                kWindowKeyboardFilter | kWindowModal | kWindowExists);
     const DialogTemplate* dialog = FindDialogTemplate(templateId);
     if (dialog == nullptr) {
         flags = 0;
@@ -87,11 +78,7 @@ void Uwindow::openModal(const std::uint16_t& templateId, UeventHandler eventHand
 }
 
 void Uwindow::close(bool final) {
-    stopTimer();
-    if (!final && RegisteredWindowCount() != 0) {
-        UnregisterWindow(window);
-    }
-    if ((flags & kWindowExists) != 0 && (flags & kWindowKeepOnClose) == 0 && window != nullptr) {
+    if (beginClose(final)) {
         headless::Destroy(window);
     }
     reset();

@@ -36,13 +36,8 @@ Uwindow::~Uwindow() {
 WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandler eventHandler,
                                    platform::ModuleHandle fromModule, WindowHandle owner,
                                    std::uint32_t value) {
-    if (module == nullptr) {
-        module = fromModule;
-    }
-    handler = eventHandler;
-    parent = owner;
+    prepareOpen(eventHandler, fromModule, owner, flags | kWindowKeyboardFilter);
     userValue = value;
-    flags |= kWindowKeyboardFilter;
     BeginCreation(this);
     PrepareControls();
     HWND created =
@@ -62,12 +57,8 @@ WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandle
 
 void Uwindow::openModal(const std::uint16_t& templateId, UeventHandler eventHandler,
                         platform::ModuleHandle fromModule, WindowHandle owner) {
-    if (module == nullptr) {
-        module = fromModule;
-    }
-    handler = eventHandler;
-    parent = owner;
-    flags = kWindowKeyboardFilter | kWindowModal | kWindowExists;
+    prepareOpen(eventHandler, fromModule, owner,
+                kWindowKeyboardFilter | kWindowModal | kWindowExists);
     BeginCreation(this);
     PrepareControls();
     const INT_PTR result =
@@ -82,11 +73,7 @@ void Uwindow::openModal(const std::uint16_t& templateId, UeventHandler eventHand
 }
 
 void Uwindow::close(bool final) {
-    stopTimer();
-    if (!final && RegisteredWindowCount() != 0) {
-        UnregisterWindow(window);
-    }
-    if ((flags & kWindowExists) != 0 && (flags & kWindowKeepOnClose) == 0 && window != nullptr) {
+    if (beginClose(final)) {
         DestroyWindow(Hwnd(window));
     }
     if (final) {
