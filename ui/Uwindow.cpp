@@ -12,6 +12,12 @@ Uwindow::Uwindow() = default;
 
 Uwindow::Uwindow(WindowHandle existing) : window(existing) {}
 
+Uwindow::~Uwindow() {
+    destroyOwnWindow();
+    close(true);
+    UnregisterObject(this);
+}
+
 void Uwindow::setWindow(WindowHandle handle) {
     if (handle != nullptr) {
         window = handle;

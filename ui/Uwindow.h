@@ -118,6 +118,8 @@ class Uwindow {
     WindowHandle dragSource = nullptr;
 
   private:
+    // Destroys the window when this object still owns it (the window system's part).
+    void destroyOwnWindow();
     // The state every open sets before the window system creates the window.
     void prepareOpen(UeventHandler eventHandler, platform::ModuleHandle fromModule,
                      WindowHandle owner, std::uint32_t openFlags);

@@ -15,13 +15,11 @@ namespace tavrel {
 using headless::FakeWindow;
 using headless::Lookup;
 
-Uwindow::~Uwindow() {
+void Uwindow::destroyOwnWindow() {
     // A window whose object goes away goes with it, whatever its flags say.
     if (window != nullptr && findWindow(window) == this) {
         headless::Destroy(window);
     }
-    close(true);
-    UnregisterObject(this);
 }
 
 WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandler eventHandler,

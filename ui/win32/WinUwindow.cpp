@@ -24,13 +24,11 @@ void PrepareControls() {
 
 }  // namespace
 
-Uwindow::~Uwindow() {
+void Uwindow::destroyOwnWindow() {
     // The window cannot outlive the object its procedure reaches.
     if (window != nullptr && IsWindow(Hwnd(window)) && findWindow(window) == this) {
         DestroyWindow(Hwnd(window));
     }
-    close(true);
-    UnregisterObject(this);
 }
 
 WindowHandle Uwindow::openModeless(const std::uint16_t& templateId, UeventHandler eventHandler,
