@@ -7,7 +7,7 @@ BUILD := build
 VERSION := $(shell sed -n 's/^\#define LEXORA_VERSION_TEXT "\(.*\)"$$/\1/p' resources/resource.h)
 ZIP := $(BUILD)/dist/lexora-$(VERSION)-win32.zip
 
-.PHONY: all deps demo test native asan win32 win64 test-native test-asan test-windows test-wine test-dist dist fuzz-smoke bench format clean
+.PHONY: all deps demo test native asan win32 win64 test-native test-asan test-windows test-wine test-dist dist fuzz-smoke bench format check-format clean
 
 all: native
 
@@ -59,6 +59,10 @@ test: test-windows test-dist test-wine test-asan fuzz-smoke test-native
 # Formats every C++ file of the repository with the committed .clang-format.
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any of them differs from what `make format` gives.
+check-format: deps
+	@scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD)

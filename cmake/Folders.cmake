@@ -18,20 +18,9 @@ endfunction()
 
 function(lexora_folder_library name folder)
   lexora_folder_sources(_src ${folder})
-  if(_src)
-    add_library(${name} STATIC ${_src})
-  else()
-    # An empty folder still gives a target, so dependants link uniformly.
-    add_library(${name} INTERFACE)
-  endif()
-  get_target_property(_type ${name} TYPE)
-  if(_type STREQUAL "INTERFACE_LIBRARY")
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARGN})
-  else()
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARGN})
-  endif()
+  add_library(${name} STATIC ${_src})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
 # Embeds a file as a named resource for builds without Windows resources:

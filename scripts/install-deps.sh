@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   libtinyxml-dev libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
   wine wine64 xvfb xauth x11-apps imagemagick
