@@ -1,7 +1,7 @@
 // The categories that reach texts through text-block records: staff names,
 // staff styles (their blocks and their 8-bit names), group names, and the
 // text blocks attached to pages and measures.
-#include "search/EngineContext.h"
+#include "search/internal/EngineContext.h"
 
 #include <string>
 #include <vector>
@@ -11,9 +11,9 @@
 #include "host/RecordLayout.h"
 #include "host/TypedRecords.h"
 #include "platform/CodePage.h"
-#include "search/RecordWalk.h"
 #include "search/SearchRequest.h"
 #include "search/StaffStyleName.h"
+#include "search/internal/RecordWalk.h"
 
 namespace tavrel::engine {
 

@@ -1,7 +1,7 @@
 // The categories of records that carry their own style: repeat and ending
 // texts (with the repeat text's style record), the two- and three-style
 // records, and articulation symbols.
-#include "search/EngineContext.h"
+#include "search/internal/EngineContext.h"
 
 #include <string>
 #include <vector>
@@ -9,8 +9,8 @@
 #include "host/RecordAccess.h"
 #include "host/RecordLayout.h"
 #include "host/TypedRecords.h"
-#include "search/RecordWalk.h"
 #include "search/SearchRequest.h"
+#include "search/internal/RecordWalk.h"
 #include "text/Inserts.h"
 
 namespace tavrel::engine {

@@ -1,6 +1,6 @@
 // The categories that search whole kinds of text records: lyrics, smart
 // shapes, file info and text expressions (with their three-style records).
-#include "search/EngineContext.h"
+#include "search/internal/EngineContext.h"
 
 #include "host/RecordLayout.h"
 #include "search/SearchRequest.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "host/TypedRecords.h"
-#include "search/EngineContext.h"
 #include "search/WalkOrder.h"
+#include "search/internal/EngineContext.h"
 #include "text/Inserts.h"
 
 namespace tavrel {

@@ -1,6 +1,6 @@
 // Searching text records: one numbered text or every text of a kind, and the
 // text reached through a text-block record.
-#include "search/EngineContext.h"
+#include "search/internal/EngineContext.h"
 
 #include <vector>
 
@@ -8,8 +8,8 @@
 #include "host/RecordLayout.h"
 #include "host/TypedRecords.h"
 #include "search/Engine.h"
-#include "search/RecordWalk.h"
 #include "search/SearchRequest.h"
+#include "search/internal/RecordWalk.h"
 #include "text/StyleCommands.h"
 #include "text/StyledReplace.h"
 

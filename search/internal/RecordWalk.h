@@ -1,6 +1,7 @@
 // Walking every record of one tag with the host's next-record call, into a
 // buffer that is zeroed before each load so nothing of an earlier record or
 // of a failed load is ever read.
+// Private to the engine, as everything in search/internal/ is.
 #pragma once
 
 #include <algorithm>

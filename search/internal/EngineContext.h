@@ -1,6 +1,7 @@
 // The state of one search over one document, shared by the engine's
 // categories: the prepared texts, the record style filter and change, the
 // running count and the texts and records already searched.
+// Private to the engine, as everything in search/internal/ is.
 #pragma once
 
 #include <cstdint>
