@@ -10,8 +10,8 @@
 #include "host/RecordLayout.h"
 #include "search/RecordStyle.h"
 #include "search/ReplaceAll.h"
-#include "sim/Document.h"
-#include "sim/Simulator.h"
+#include "sim/codec/Document.h"
+#include "sim/host/Simulator.h"
 #include "strings/ResourceStrings.h"
 
 namespace {

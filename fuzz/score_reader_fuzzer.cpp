@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "sim/ReplaceChanges.h"
-#include "sim/ScoreFile.h"
+#include "sim/cli/ReplaceChanges.h"
+#include "sim/codec/ScoreFile.h"
 
 namespace {
 

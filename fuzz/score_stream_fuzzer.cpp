@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "sim/ReplaceChanges.h"
-#include "sim/ScoreFile.h"
-#include "sim/ScoreJson.h"
-#include "sim/ScoreReader.h"
+#include "sim/cli/ReplaceChanges.h"
+#include "sim/codec/ScoreFile.h"
+#include "sim/codec/ScoreJson.h"
+#include "sim/codec/ScoreReader.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "E2eFixture.h"
-#include "sim/DialogCommand.h"
+#include "sim/cli/DialogCommand.h"
 
 namespace tavrel::e2e {
 namespace {

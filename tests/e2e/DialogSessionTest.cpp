@@ -9,9 +9,9 @@
 
 #include "E2eFixture.h"
 #include "search/dialogs/Dialogs.h"
-#include "sim/DialogScript.h"
-#include "sim/ScoreFile.h"
-#include "sim/Simulator.h"
+#include "sim/cli/DialogScript.h"
+#include "sim/codec/ScoreFile.h"
+#include "sim/host/Simulator.h"
 #include "ui/headless/Automation.h"
 #include "ui/headless/FakeWindows.h"
 

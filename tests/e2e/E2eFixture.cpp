@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "host/HostCallbacks.h"
-#include "sim/RecordKinds.h"
-#include "sim/ReplaceCommand.h"
-#include "sim/ScoreFile.h"
-#include "sim/Simulator.h"
+#include "sim/codec/RecordKinds.h"
+#include "sim/cli/ReplaceCommand.h"
+#include "sim/codec/ScoreFile.h"
+#include "sim/host/Simulator.h"
 #include "text/UniversalString.h"
 
 namespace tavrel::e2e {

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sim/Document.h"
+#include "sim/codec/Document.h"
 #include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::e2e {

@@ -14,8 +14,8 @@
 #include "host/HostCallbacks.h"
 #include "platform/Module.h"
 #include "platform/ModuleSystem.h"
-#include "sim/FileAccess.h"
-#include "sim/ReplaceCommand.h"
+#include "sim/codec/FileAccess.h"
+#include "sim/cli/ReplaceCommand.h"
 
 namespace tavrel::e2e {
 namespace {

@@ -1,5 +1,5 @@
 // The replace command line becomes the request the dialog would build.
-#include "sim/ReplaceOptions.h"
+#include "sim/cli/ReplaceOptions.h"
 
 #include <string>
 #include <vector>

@@ -14,8 +14,8 @@
 #include "host/HostCallbacks.h"
 #include "host/RecordLayout.h"
 #include "search/RecordStyle.h"
-#include "sim/Document.h"
-#include "sim/Simulator.h"
+#include "sim/codec/Document.h"
+#include "sim/host/Simulator.h"
 #include "text/UniversalString.h"
 
 namespace tavrel {

@@ -12,7 +12,7 @@
 
 #include "EngineFixture.h"
 #include "host/RecordLayout.h"
-#include "sim/Simulator.h"
+#include "sim/host/Simulator.h"
 #include "text/Inserts.h"
 
 namespace tavrel {

@@ -2,7 +2,7 @@
 // their place between calls, which must never show), of the records it
 // keeps as they were before a run changed them and the listing made from
 // them, and of the journal's switch for the call log.
-#include "sim/Document.h"
+#include "sim/codec/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "sim/RecordKinds.h"
-#include "sim/ReplaceChanges.h"
+#include "sim/codec/RecordKinds.h"
+#include "sim/cli/ReplaceChanges.h"
 
 namespace tavrel::sim {
 namespace {

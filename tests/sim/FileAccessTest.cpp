@@ -2,7 +2,7 @@
 // and no temporary file is left; links, permission bits and read-only files
 // are respected; a second save in the middle of the first, and an
 // interrupt during a save, lose nothing.
-#include "sim/FileAccess.h"
+#include "sim/codec/FileAccess.h"
 
 #include <gtest/gtest.h>
 

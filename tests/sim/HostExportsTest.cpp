@@ -8,8 +8,8 @@
 #include "host/HostCallbacks.h"
 #include "platform/Module.h"
 #include "platform/ModuleSystem.h"
-#include "sim/RecordKinds.h"
-#include "sim/Simulator.h"
+#include "sim/codec/RecordKinds.h"
+#include "sim/host/Simulator.h"
 
 namespace tavrel::sim {
 namespace {

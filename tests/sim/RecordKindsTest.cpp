@@ -1,5 +1,5 @@
 // Tests of the text forms of tags and keys and of the record kind table.
-#include "sim/RecordKinds.h"
+#include "sim/codec/RecordKinds.h"
 
 #include <gtest/gtest.h>
 

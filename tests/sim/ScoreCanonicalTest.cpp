@@ -5,8 +5,8 @@
 #include <string>
 
 #include "host/RecordLayout.h"
-#include "sim/RecordKinds.h"
-#include "sim/ScoreFile.h"
+#include "sim/codec/RecordKinds.h"
+#include "sim/codec/ScoreFile.h"
 #include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::sim {

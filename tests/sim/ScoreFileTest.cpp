@@ -2,7 +2,7 @@
 // the plug-in reads, unchanged scores save byte for byte, records no
 // section can hold are kept raw, and malformed files are refused with the
 // place named and nothing written.
-#include "sim/ScoreFile.h"
+#include "sim/codec/ScoreFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/RecordLayout.h"
-#include "sim/RecordKinds.h"
+#include "sim/codec/RecordKinds.h"
 #include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::sim {

@@ -2,16 +2,16 @@
 // exactly the records the whole-tree reading gives, and a fault is named
 // the same way whichever reading met it first; large scores save in
 // pieces, byte for byte as one text.
-#include "sim/ScoreStream.h"
+#include "sim/codec/ScoreStream.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "sim/ReplaceChanges.h"
-#include "sim/ScoreFile.h"
-#include "sim/ScoreReader.h"
+#include "sim/cli/ReplaceChanges.h"
+#include "sim/codec/ScoreFile.h"
+#include "sim/codec/ScoreReader.h"
 #include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::sim {

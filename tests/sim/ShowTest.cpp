@@ -1,13 +1,13 @@
 // Tests of `notavo-sim show`: the walk order, what the walk cannot reach,
 // the printable form of texts, and the command line with the listing.
-#include "sim/Show.h"
+#include "sim/cli/Show.h"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <sstream>
 
-#include "sim/Commands.h"
+#include "sim/cli/Commands.h"
 #include "tests/sim/SimTestSupport.h"
 
 namespace tavrel::sim {

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "sim/Document.h"
-#include "sim/ScoreFile.h"
+#include "sim/codec/Document.h"
+#include "sim/codec/ScoreFile.h"
 
 namespace tavrel::sim::testing {
 

@@ -1,13 +1,13 @@
 // Tests of the simulated host's documents, windows, font lookup, edits,
 // alerts, help, layout and redraw, and its journal.
-#include "sim/Simulator.h"
+#include "sim/host/Simulator.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "host/RecordLayout.h"
-#include "sim/RecordKinds.h"
+#include "sim/codec/RecordKinds.h"
 
 namespace tavrel::sim {
 namespace {

@@ -1,6 +1,6 @@
 // Tests of the simulated host's record callbacks: sizes, buffers, walks,
 // version words, fault injection and the call log.
-#include "sim/Simulator.h"
+#include "sim/host/Simulator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/RecordLayout.h"
-#include "sim/RecordKinds.h"
+#include "sim/codec/RecordKinds.h"
 
 namespace tavrel::sim {
 namespace {

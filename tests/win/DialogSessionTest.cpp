@@ -17,9 +17,9 @@
 #include "ToolkitFixture.h"
 #include "WinDialogs.h"
 #include "host/RecordLayout.h"
-#include "sim/Document.h"
-#include "sim/ScoreFile.h"
-#include "sim/Simulator.h"
+#include "sim/codec/Document.h"
+#include "sim/codec/ScoreFile.h"
+#include "sim/host/Simulator.h"
 
 namespace {
 
