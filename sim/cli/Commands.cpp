@@ -7,9 +7,9 @@
 #include <new>
 #include <set>
 
+#include "sim/cli/Show.h"
 #include "sim/codec/Document.h"
 #include "sim/codec/ScoreFile.h"
-#include "sim/cli/Show.h"
 
 namespace tavrel::sim {
 namespace {
@@ -48,7 +48,7 @@ std::string HelpText(const std::vector<Command>& commands) {
 int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& documents,
                std::ostream& err) {
     documents.assign(paths.size(), Document());
-    int status = 0;
+    int status = kExitOk;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         FileProblem problem;
         if (!LoadScore(paths[i], documents[i], problem)) {
@@ -128,7 +128,7 @@ int RunShow(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::cout << (i > 0 ? "\n" : "") << FormatListing(paths[i], CollectTexts(documents[i]));
     }
-    return 0;
+    return kExitOk;
 }
 
 int RunCommandLine(const std::vector<Command>& commands, const std::vector<std::string>& args) {
@@ -138,7 +138,7 @@ int RunCommandLine(const std::vector<Command>& commands, const std::vector<std::
     }
     if (IsHelp(args[0])) {
         std::cout << HelpText(commands);
-        return 0;
+        return kExitOk;
     }
     for (const Command& command : commands) {
         if (args[0] != command.name) {
@@ -146,7 +146,7 @@ int RunCommandLine(const std::vector<Command>& commands, const std::vector<std::
         }
         if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
             std::cout << CommandHelp(command);
-            return 0;
+            return kExitOk;
         }
         try {
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));

@@ -21,6 +21,8 @@ struct Command {
     CommandFunction run;
 };
 
+// Exit status when the command ran, whatever it found.
+constexpr int kExitOk = 0;
 // Exit status when the run could not finish: a score could not be
 // written, memory ran out, Replace All ended early.
 constexpr int kExitFailed = 1;
@@ -28,7 +30,7 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 // Loads every score (all of them, so each bad one is named), printing each
-// problem on `err`. Gives 0, or the exit status: kExitFailed when the
+// problem on `err`. Gives kExitOk, or the exit status: kExitFailed when the
 // system failed to read one, otherwise kExitUsage.
 int LoadScores(const std::vector<std::string>& paths, std::vector<Document>& documents,
                std::ostream& err);

@@ -11,8 +11,8 @@
 #include "host/RecordLayout.h"
 #include "sim/cli/Commands.h"
 #include "sim/cli/DialogScript.h"
-#include "sim/codec/FileAccess.h"
 #include "sim/cli/ReplaceChanges.h"
+#include "sim/codec/FileAccess.h"
 #include "sim/codec/ScoreFile.h"
 #include "sim/host/Simulator.h"
 
@@ -206,7 +206,7 @@ int RunDialog(const std::vector<std::string>& args, std::istream& in, std::ostre
     if (!notSaved.empty()) {
         out << NotSavedLine(notSaved);
     }
-    return notSaved.empty() ? 0 : kExitFailed;
+    return notSaved.empty() ? kExitOk : kExitFailed;
 }
 
 int RunDialog(const std::vector<std::string>& args) {

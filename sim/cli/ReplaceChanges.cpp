@@ -9,9 +9,9 @@
 #include "platform/CodePage.h"
 #include "search/RecordStyle.h"
 #include "search/WalkOrder.h"
+#include "sim/cli/Show.h"
 #include "sim/codec/RecordKinds.h"
 #include "sim/codec/ScoreJson.h"
-#include "sim/cli/Show.h"
 #include "sim/codec/TextDisplay.h"
 
 namespace tavrel::sim {

@@ -129,7 +129,7 @@ int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (cl.help) {
         out << "  notavo-sim " << kReplaceSynopsis << "\n      " << kReplaceSummary << "\n";
-        return 0;
+        return kExitOk;
     }
     const std::string refusal = RefusalReason(cl.request);
     if (!refusal.empty()) {
@@ -159,7 +159,7 @@ int RunReplace(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!outcome.result.completed) {
         err << kCommand << "the run stopped early (out of memory); what is listed was done\n";
     }
-    return (notSaved.empty() && outcome.result.completed) ? 0 : kExitFailed;
+    return (notSaved.empty() && outcome.result.completed) ? kExitOk : kExitFailed;
 }
 
 int RunReplace(const std::vector<std::string>& args) {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "search/ReplaceAll.h"
-#include "sim/codec/Document.h"
-#include "sim/host/Journal.h"
 #include "sim/cli/ReplaceChanges.h"
 #include "sim/cli/ReplaceOptions.h"
+#include "sim/codec/Document.h"
+#include "sim/host/Journal.h"
 
 namespace tavrel::sim {
 

@@ -155,7 +155,8 @@ void TextCollector::TextBlocks() {
     }
     for (std::uint32_t page = 0; page <= pages; ++page) {
         for (std::uint32_t index = 0; index <= 0xFFFF; ++index) {
-            const RecordKey key = MakeKey(std::uint16_t(page), std::uint16_t(index));
+            const RecordKey key =
+                MakeKey(static_cast<std::uint16_t>(page), static_cast<std::uint16_t>(index));
             std::optional<Bytes> record = Load(L::pageblock::kTag, key, L::pageblock::kSize);
             if (!record) {
                 break;
@@ -220,7 +221,8 @@ void TextCollector::Articulations() {
                 continue;
             }
             // The search reads the low 16 bits of the 32-bit character field.
-            const auto character = char16_t(L::ReadU32(record.data(), slot.character) & 0xFFFF);
+            const auto character =
+                static_cast<char16_t>(L::ReadU32(record.data(), slot.character) & 0xFFFF);
             Add("articulation",
                 "articulation " + KeyText(key) + " slot " + std::to_string(number) + " (font " +
                     std::to_string(L::ReadU16(record.data(), slot.font)) + ", size " +
@@ -257,7 +259,7 @@ std::string DisplayText(std::u16string_view text) {
         } else if (unit == u'"' || unit == u'\\') {
             flush(i);
             out += '\\';
-            out += char(unit);
+            out += static_cast<char>(unit);
             run = i + 1;
         }
     }

@@ -5,8 +5,8 @@
 
 #include "sim/cli/Commands.h"
 #include "sim/cli/DialogCommand.h"
-#include "sim/codec/FileAccess.h"
 #include "sim/cli/ReplaceCommand.h"
+#include "sim/codec/FileAccess.h"
 
 namespace {
 

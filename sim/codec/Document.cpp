@@ -189,10 +189,12 @@ bool Document::Erase(RecordTag tag, RecordKey key) {
 std::optional<std::uint32_t> Document::RecordSize(RecordTag tag, RecordKey key) const {
     if (IsTextKind(tag)) {
         const std::u16string* text = FindText(tag, key);
-        return text ? std::optional<std::uint32_t>(std::uint32_t(text->size() + 1)) : std::nullopt;
+        return text ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(text->size() + 1))
+                    : std::nullopt;
     }
     const Bytes* bytes = FindRecord(tag, key);
-    return bytes ? std::optional<std::uint32_t>(std::uint32_t(bytes->size())) : std::nullopt;
+    return bytes ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(bytes->size()))
+                 : std::nullopt;
 }
 
 std::optional<RecordKey> Document::NextKey(RecordTag tag, RecordKey after) const {

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinks = 40;
 constexpr int kNameAttempts = 100;
 constexpr std::size_t kReadChunk = 1 << 16;
-constexpr std::uint64_t kLargestReserve = std::uint64_t(1) << 30;
+constexpr std::uint64_t kLargestReserve = static_cast<std::uint64_t>(1) << 30;
 
 FileFaultHook& Hook() {
     static FileFaultHook hook;
@@ -224,7 +224,8 @@ bool ReadWholeFile(const std::string& path, std::string& text, FileProblem& prob
     // Room for the whole file at once: growing as it comes would copy a
     // large score several times over. A file that grows meanwhile still
     // reads to its end.
-    contents.reserve(std::size_t(std::min<std::uint64_t>(state.size, kLargestReserve)));
+    contents.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>(state.size, kLargestReserve)));
     std::string chunk(kReadChunk, '\0');
     std::size_t got = 0;
     do {

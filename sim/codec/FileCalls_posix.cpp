@@ -57,7 +57,7 @@ int Inspect(const std::string& path, FileState& state) {
     state.mode = info.st_mode & 07777;
     state.owner = info.st_uid;
     state.group = info.st_gid;
-    state.size = std::uint64_t(info.st_size);
+    state.size = static_cast<std::uint64_t>(info.st_size);
     return 0;
 }
 
@@ -76,7 +76,7 @@ int ReadSome(int fd, char* buffer, std::size_t size, std::size_t& got) {
     if (n < 0) {
         return errno;
     }
-    got = std::size_t(n);
+    got = static_cast<std::size_t>(n);
     return 0;
 }
 
@@ -109,7 +109,7 @@ int WriteSome(int fd, const char* data, std::size_t size, std::size_t& written) 
     if (n < 0) {
         return errno;
     }
-    written = std::size_t(n);
+    written = static_cast<std::size_t>(n);
     return 0;
 }
 

@@ -24,7 +24,7 @@ int ErrorOf(int result) {
 }
 
 unsigned Chunk(std::size_t size) {
-    return size > INT_MAX ? unsigned(INT_MAX) : unsigned(size);
+    return size > INT_MAX ? static_cast<unsigned>(INT_MAX) : static_cast<unsigned>(size);
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ int Inspect(const std::string& path, FileState& state) {
     state.folder = (info.st_mode & _S_IFMT) == _S_IFDIR;
     state.regular = (info.st_mode & _S_IFMT) == _S_IFREG;
     state.mode = info.st_mode & 0777;
-    state.size = std::uint64_t(info.st_size);
+    state.size = static_cast<std::uint64_t>(info.st_size);
     return 0;
 }
 
@@ -58,7 +58,7 @@ int ReadSome(int fd, char* buffer, std::size_t size, std::size_t& got) {
     if (n < 0) {
         return errno;
     }
-    got = std::size_t(n);
+    got = static_cast<std::size_t>(n);
     return 0;
 }
 
@@ -76,7 +76,7 @@ int WriteSome(int fd, const char* data, std::size_t size, std::size_t& written) 
     if (n < 0) {
         return errno;
     }
-    written = std::size_t(n);
+    written = static_cast<std::size_t>(n);
     return 0;
 }
 

@@ -65,12 +65,12 @@ std::optional<std::uint32_t> ParseDecimal(std::string_view text, std::uint32_t m
         if (c < '0' || c > '9') {
             return std::nullopt;
         }
-        value = value * 10 + std::uint64_t(c - '0');
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
     }
     if (value > max) {
         return std::nullopt;
     }
-    return std::uint32_t(value);
+    return static_cast<std::uint32_t>(value);
 }
 
 }  // namespace
@@ -135,11 +135,11 @@ bool VersionAccepted(RecordTag tag, std::uint32_t version) {
 std::string TagText(RecordTag tag) {
     std::string chars;
     for (int shift = 24; shift >= 0; shift -= 8) {
-        chars.push_back(char(std::uint8_t(tag >> shift)));
+        chars.push_back(static_cast<char>(static_cast<std::uint8_t>(tag >> shift)));
     }
     bool printable = true;
     for (char c : chars) {
-        printable = printable && Printable(std::uint8_t(c));
+        printable = printable && Printable(static_cast<std::uint8_t>(c));
     }
     if (printable && chars.compare(0, 2, "0x") != 0) {
         return chars;
@@ -161,7 +161,7 @@ std::optional<RecordTag> ParseTag(std::string_view text) {
             if (v < 0) {
                 return std::nullopt;
             }
-            tag = (tag << 4) | RecordTag(v);
+            tag = (tag << 4) | static_cast<RecordTag>(v);
         }
         return tag;
     }
@@ -170,10 +170,10 @@ std::optional<RecordTag> ParseTag(std::string_view text) {
     }
     RecordTag tag = 0;
     for (char c : text) {
-        if (!Printable(std::uint8_t(c))) {
+        if (!Printable(static_cast<std::uint8_t>(c))) {
             return std::nullopt;
         }
-        tag = (tag << 8) | std::uint8_t(c);
+        tag = (tag << 8) | static_cast<std::uint8_t>(c);
     }
     return tag;
 }
@@ -201,7 +201,7 @@ std::optional<RecordKey> ParseKey(std::string_view text) {
         }
         second = *parsed;
     }
-    return MakeKey(std::uint16_t(*first), std::uint16_t(second));
+    return MakeKey(static_cast<std::uint16_t>(*first), static_cast<std::uint16_t>(second));
 }
 
 int HexDigitValue(char c) {

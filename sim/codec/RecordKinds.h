@@ -16,12 +16,12 @@ namespace tavrel::sim {
 
 // A record key as one number that orders keys by first half, then second.
 inline std::uint32_t KeyOrder(RecordKey key) {
-    return (std::uint32_t(key.first) << 16) | key.second;
+    return (static_cast<std::uint32_t>(key.first) << 16) | key.second;
 }
 inline RecordKey KeyFromOrder(std::uint32_t order) {
     RecordKey key;
-    key.first = std::uint16_t(order >> 16);
-    key.second = std::uint16_t(order & 0xFFFF);
+    key.first = static_cast<std::uint16_t>(order >> 16);
+    key.second = static_cast<std::uint16_t>(order & 0xFFFF);
     return key;
 }
 inline RecordKey MakeKey(std::uint16_t first, std::uint16_t second = 0) {

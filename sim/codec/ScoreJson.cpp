@@ -131,7 +131,7 @@ std::string LineAndColumn(const std::string& text, std::size_t index) {
 // is ASCII in any JSON text) tell.
 const char* WideEncoding(const std::string& text) {
     auto at = [&text](std::size_t i) {
-        return i < text.size() ? int(static_cast<unsigned char>(text[i])) : -1;
+        return i < text.size() ? static_cast<int>(static_cast<unsigned char>(text[i])) : -1;
     };
     const bool utf32 = (at(0) == 0xFF && at(1) == 0xFE && at(2) == 0 && at(3) == 0) ||
                        (at(0) == 0 && at(1) == 0 && at(2) == 0xFE && at(3) == 0xFF) ||
@@ -261,7 +261,7 @@ std::string Printable(const std::string& text) {
                                   ? static_cast<unsigned char>(text[i + 1])
                                   : 0xA0;
         if (length == 0) {
-            std::snprintf(escape, sizeof escape, "\\x%02X", unsigned(lead));
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(lead));
             out += escape;
             ++i;
             continue;
@@ -321,7 +321,7 @@ std::uint32_t ExpectInteger(const Json& value, const std::string& pointer, std::
         if (number > max) {
             throw ScoreError(pointer, std::to_string(number) + " is out of range " + Range(max));
         }
-        return std::uint32_t(number);
+        return static_cast<std::uint32_t>(number);
     }
     if (value.is_number_integer()) {
         if (value.get<std::int64_t>() == 0) {
@@ -395,7 +395,7 @@ Bytes ExpectHex(const Json& value, const std::string& pointer) {
         if (high < 0 || low < 0) {
             throw ScoreError(pointer, "hex bytes may hold only the digits 0-9 and a-f");
         }
-        bytes.push_back(std::uint8_t(high * 16 + low));
+        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
     }
     return bytes;
 }
@@ -457,7 +457,7 @@ std::vector<std::string> CanonicalText::Finish() {
 }
 
 void CanonicalText::Spill() {
-    constexpr std::size_t kPiece = std::size_t(1) << 20;
+    constexpr std::size_t kPiece = static_cast<std::size_t>(1) << 20;
     if (text_.size() >= kPiece) {
         pieces_.push_back(std::move(text_));
         text_ = std::string();

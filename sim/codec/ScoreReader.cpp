@@ -233,7 +233,8 @@ void ScoreReader::ReadPages(const Json& pages) {
     const std::uint32_t count =
         ExpectInteger(pages, "/pages", static_cast<std::uint32_t>(L::kMostPages));
     for (std::uint32_t n = 1; n <= count; ++n) {
-        Put(L::page::kTag, MakeKey(std::uint16_t(n)), Bytes(L::page::kSize, 0), "/pages");
+        Put(L::page::kTag, MakeKey(static_cast<std::uint16_t>(n)), Bytes(L::page::kSize, 0),
+            "/pages");
     }
 }
 

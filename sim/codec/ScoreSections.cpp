@@ -21,7 +21,7 @@ std::uint16_t Get16(const Bytes& record, std::size_t offset) {
 // needs no check.
 void Refer(References& references, std::string pointer, RecordTag tag, std::uint32_t number) {
     if (number != 0) {
-        references.push_back({std::move(pointer), tag, std::uint16_t(number)});
+        references.push_back({std::move(pointer), tag, static_cast<std::uint16_t>(number)});
     }
 }
 
@@ -45,7 +45,7 @@ void ReadBlocks(const Json& entry, const std::string& pointer, Bytes& record, st
     const std::size_t offsets[2] = {first, second};
     for (std::size_t i = 0; i < 2; ++i) {
         const std::uint32_t number = ExpectInteger((*blocks)[i], Child(at, i), k16);
-        L::WriteU16(record.data(), offsets[i], std::uint16_t(number));
+        L::WriteU16(record.data(), offsets[i], static_cast<std::uint16_t>(number));
         Refer(references, Child(at, i), L::textblock::kTag, number);
     }
 }
@@ -57,7 +57,7 @@ Json DescribeBlocks(const Bytes& record, std::size_t first, std::size_t second) 
 void ReadBlock(const Json& entry, const std::string& pointer, Bytes& record,
                References& references) {
     const std::uint32_t number = IntegerField(entry, pointer, "block", k16);
-    L::WriteU16(record.data(), 0, std::uint16_t(number));
+    L::WriteU16(record.data(), 0, static_cast<std::uint16_t>(number));
     Refer(references, Child(pointer, "block"), L::textblock::kTag, number);
 }
 
@@ -66,9 +66,12 @@ void ReadStyle(const Json& style, const std::string& pointer, Bytes& record, std
                std::size_t size, std::size_t bits) {
     ExpectObject(style, pointer);
     ExpectOnlyFields(style, pointer, {"font", "size", "bits"});
-    L::WriteU16(record.data(), font, std::uint16_t(IntegerField(style, pointer, "font", k16)));
-    L::WriteU16(record.data(), size, std::uint16_t(IntegerField(style, pointer, "size", k16)));
-    L::WriteU16(record.data(), bits, std::uint16_t(IntegerField(style, pointer, "bits", k16)));
+    L::WriteU16(record.data(), font,
+                static_cast<std::uint16_t>(IntegerField(style, pointer, "font", k16)));
+    L::WriteU16(record.data(), size,
+                static_cast<std::uint16_t>(IntegerField(style, pointer, "size", k16)));
+    L::WriteU16(record.data(), bits,
+                static_cast<std::uint16_t>(IntegerField(style, pointer, "bits", k16)));
 }
 
 Json DescribeStyle(const Bytes& record, std::size_t font, std::size_t size, std::size_t bits) {
@@ -134,7 +137,7 @@ void ReadName(const Json& entry, const std::string& pointer, Bytes& record, std:
                                  " bytes long; at most " + std::to_string(maxBytes) + " fit");
     }
     for (std::size_t i = 0; i <= ansi.size(); ++i) {
-        record[offset + i] = i < ansi.size() ? std::uint8_t(ansi[i]) : 0;
+        record[offset + i] = i < ansi.size() ? static_cast<std::uint8_t>(ansi[i]) : 0;
     }
 }
 
@@ -148,7 +151,7 @@ std::optional<Json> DescribeName(const Bytes& record, std::size_t offset, std::s
             }
             return Json(platform::Utf16ToUtf8(wide));
         }
-        ansi.push_back(char(record[i]));
+        ansi.push_back(static_cast<char>(record[i]));
     }
     return std::nullopt;  // no terminator within the field
 }
@@ -163,7 +166,7 @@ Bytes StartEntry(const Json& entry, const std::string& pointer, std::uint32_t si
 Bytes BuildFont(const Json& entry, const std::string& pointer, References& /*references*/) {
     Bytes record = StartEntry(entry, pointer, L::font::kSize, {"name", "arg", "extra"});
     L::WriteU16(record.data(), L::font::kArg,
-                std::uint16_t(IntegerField(entry, pointer, "arg", k16)));
+                static_cast<std::uint16_t>(IntegerField(entry, pointer, "arg", k16)));
     ReadName(entry, pointer, record, L::font::kName, L::font::kNameMax - 1);
     return record;
 }
@@ -182,7 +185,7 @@ std::optional<Json> DescribeFont(const Bytes& record) {
 Bytes BuildTextBlock(const Json& entry, const std::string& pointer, References& references) {
     Bytes record = StartEntry(entry, pointer, L::textblock::kSize, {"text", "extra"});
     const std::uint32_t text = IntegerField(entry, pointer, "text", k16);
-    L::WriteU16(record.data(), L::textblock::kText, std::uint16_t(text));
+    L::WriteU16(record.data(), L::textblock::kText, static_cast<std::uint16_t>(text));
     Refer(references, Child(pointer, "text"), L::kTextBlockText, text);
     return record;
 }
@@ -284,9 +287,12 @@ void ReadSlot(const Json& slot, const std::string& pointer, Bytes& record,
     ExpectObject(slot, pointer);
     ExpectOnlyFields(slot, pointer, {"char", "font", "size", "bits"});
     L::WriteU32(record.data(), at.character, IntegerField(slot, pointer, "char", 0xFFFFFFFF));
-    L::WriteU16(record.data(), at.font, std::uint16_t(IntegerField(slot, pointer, "font", k16)));
-    L::WriteU16(record.data(), at.size, std::uint16_t(IntegerField(slot, pointer, "size", k16)));
-    L::WriteU16(record.data(), at.bits, std::uint16_t(IntegerField(slot, pointer, "bits", k16)));
+    L::WriteU16(record.data(), at.font,
+                static_cast<std::uint16_t>(IntegerField(slot, pointer, "font", k16)));
+    L::WriteU16(record.data(), at.size,
+                static_cast<std::uint16_t>(IntegerField(slot, pointer, "size", k16)));
+    L::WriteU16(record.data(), at.bits,
+                static_cast<std::uint16_t>(IntegerField(slot, pointer, "bits", k16)));
 }
 
 Bytes BuildArticulation(const Json& entry, const std::string& pointer, References& /*refs*/) {
@@ -301,7 +307,7 @@ Bytes BuildArticulation(const Json& entry, const std::string& pointer, Reference
                  L::articulation::kSlots[i]);
     }
     L::WriteU16(record.data(), L::articulation::kFlags,
-                std::uint16_t(IntegerField(entry, pointer, "flags", k16)));
+                static_cast<std::uint16_t>(IntegerField(entry, pointer, "flags", k16)));
     return record;
 }
 

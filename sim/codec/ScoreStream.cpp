@@ -32,7 +32,7 @@ class StreamSax : public nlohmann::json_sax<Json> {
   private:
     // The outline's levels: outside the root, in the root, in a member's
     // object or array, in an inner object of a Kinds member.
-    enum Level { kOutside, kRoot, kMember, kKind };
+    enum class Level { Outside, Root, Member, Kind };
 
     bool Building() const { return tree_.has_value(); }
     bool Scalar(Json value);
@@ -40,10 +40,10 @@ class StreamSax : public nlohmann::json_sax<Json> {
     bool End();
     // An entry starts with this event where the outline expects a value.
     bool Expecting() const {
-        return (level_ == kRoot && shape_ == MemberShape::Whole) ||
-               (level_ == kMember &&
+        return (level_ == Level::Root && shape_ == MemberShape::Whole) ||
+               (level_ == Level::Member &&
                 (shape_ == MemberShape::Entries || shape_ == MemberShape::Elements)) ||
-               level_ == kKind;
+               level_ == Level::Kind;
     }
     void BeginEntry() {
         entry_ = Json();
@@ -52,7 +52,7 @@ class StreamSax : public nlohmann::json_sax<Json> {
     void TakeIfComplete();
 
     ScoreStreamSink& sink_;
-    Level level_ = kOutside;
+    Level level_ = Level::Outside;
     MemberShape shape_ = MemberShape::Whole;
     std::string member_, kind_, key_;
     std::size_t index_ = 0;
@@ -83,17 +83,17 @@ bool StreamSax::Start(Json container) {
         tree_->Open(std::move(container));
         return true;
     }
-    if (level_ == kOutside && object) {
-        level_ = kRoot;
+    if (level_ == Level::Outside && object) {
+        level_ = Level::Root;
         return true;
     }
-    if (level_ == kRoot && (shape_ == MemberShape::Elements ? !object : object)) {
-        level_ = kMember;
+    if (level_ == Level::Root && (shape_ == MemberShape::Elements ? !object : object)) {
+        level_ = Level::Member;
         index_ = 0;
         return true;
     }
-    if (level_ == kMember && shape_ == MemberShape::Kinds && object) {
-        level_ = kKind;
+    if (level_ == Level::Member && shape_ == MemberShape::Kinds && object) {
+        level_ = Level::Kind;
         return true;
     }
     return false;
@@ -105,7 +105,9 @@ bool StreamSax::End() {
         TakeIfComplete();
         return true;
     }
-    level_ = level_ == kKind ? kMember : level_ == kMember ? kRoot : kOutside;
+    level_ = level_ == Level::Kind     ? Level::Member
+             : level_ == Level::Member ? Level::Root
+                                       : Level::Outside;
     return true;
 }
 
@@ -113,13 +115,13 @@ bool StreamSax::key(string_t& v) {
     if (Building()) {
         return tree_->Key(std::move(v));  // false: given twice in the entry
     }
-    if (level_ == kRoot) {
+    if (level_ == Level::Root) {
         std::optional<MemberShape> shape = sink_.Member(v);
         member_ = std::move(v);
         shape_ = shape.value_or(MemberShape::Whole);
         return shape.has_value();
     }
-    if (level_ == kMember && shape_ == MemberShape::Kinds) {
+    if (level_ == Level::Member && shape_ == MemberShape::Kinds) {
         kind_ = std::move(v);
         return sink_.Kind(kind_);
     }

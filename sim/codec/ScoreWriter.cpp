@@ -93,7 +93,7 @@ void ScoreWriter::WritePages() {
     // record stays raw.
     std::uint32_t count = 0;
     while (count < static_cast<std::uint32_t>(L::kMostPages)) {
-        const RecordKey key = MakeKey(std::uint16_t(count + 1));
+        const RecordKey key = MakeKey(static_cast<std::uint16_t>(count + 1));
         const Bytes* page = document_.FindRecord(L::page::kTag, key);
         if (page == nullptr || *page != Bytes(L::page::kSize, 0)) {
             break;

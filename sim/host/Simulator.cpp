@@ -75,7 +75,7 @@ std::int16_t Simulator::Open(Document document) {
         return 0;
     }
     std::int16_t id = nextId_;
-    nextId_ = id == INT16_MAX ? std::int16_t(0) : std::int16_t(id + 1);
+    nextId_ = id == INT16_MAX ? static_cast<std::int16_t>(0) : static_cast<std::int16_t>(id + 1);
     documents_.emplace(id, std::move(document));
     if (current_ == 0) {
         current_ = id;
@@ -155,7 +155,7 @@ std::int16_t Simulator::GetCurrentKorvidDocument(std::uint32_t /*version*/) {
 
 std::int16_t Simulator::GetNextKorvidDocument(std::int16_t previous, std::uint32_t /*version*/) {
     auto next = documents_.upper_bound(previous);
-    return next == documents_.end() ? std::int16_t(0) : next->first;
+    return next == documents_.end() ? static_cast<std::int16_t>(0) : next->first;
 }
 
 void Simulator::SetCurrentKorvidDocument(std::int16_t document, std::uint32_t /*version*/) {
@@ -174,13 +174,13 @@ void Simulator::GetDocumentPath(std::int16_t document, char16_t* path, std::uint
         platform::Utf8ToUtf16(found->Path(), wide);
     }
     for (int i = 0; i < kDocumentPathUnits; ++i) {
-        bool inside = i < kDocumentPathUnits - 1 && std::size_t(i) < wide.size();
-        path[i] = inside ? wide[std::size_t(i)] : u'\0';
+        bool inside = i < kDocumentPathUnits - 1 && static_cast<std::size_t>(i) < wide.size();
+        path[i] = inside ? wide[static_cast<std::size_t>(i)] : u'\0';
     }
 }
 
 std::int16_t Simulator::GetWindowCount(std::uint32_t /*version*/) {
-    return std::int16_t(documents_.size());
+    return static_cast<std::int16_t>(documents_.size());
 }
 
 std::int16_t Simulator::GetWindowInfoList(void* records, std::int16_t count,
@@ -194,10 +194,11 @@ std::int16_t Simulator::GetWindowInfoList(void* records, std::int16_t count,
         if (filled >= count) {
             break;
         }
-        std::uint8_t* record = bytes + std::size_t(filled) * kWindowInfoSize;
+        std::uint8_t* record = bytes + static_cast<std::size_t>(filled) * kWindowInfoSize;
         std::memset(record, 0, kWindowInfoSize);
         layout::WriteU32(record, kWindowInfoWindowOffset, WindowOf(entry.first));
-        layout::WriteU16(record, kWindowInfoDocumentOffset, std::uint16_t(entry.first));
+        layout::WriteU16(record, kWindowInfoDocumentOffset,
+                         static_cast<std::uint16_t>(entry.first));
         ++filled;
     }
     return filled;
@@ -225,7 +226,7 @@ void Simulator::Note(EventKind kind, const char* callback, std::vector<std::int6
     event.callback = callback;
     event.arguments = std::move(arguments);
     event.text = std::move(text);
-    event.depth = int(editStack_.size());
+    event.depth = static_cast<int>(editStack_.size());
     journal_.Add(std::move(event));
 }
 
@@ -236,7 +237,7 @@ std::int16_t Simulator::StartNotavoEdit_UTF16(const char16_t* name, std::uint32_
     event.document = current_;
     event.editName = editStack_.back();
     event.callback = "HX_StartNotavoEdit_UTF16";
-    event.depth = int(editStack_.size());
+    event.depth = static_cast<int>(editStack_.size());
     journal_.Add(std::move(event));
     return 1;
 }
@@ -251,7 +252,7 @@ std::int16_t Simulator::EndNotavoEdit(std::uint32_t /*version*/) {
         event.editName = editStack_.back();
         editStack_.pop_back();
     }
-    event.depth = int(editStack_.size());
+    event.depth = static_cast<int>(editStack_.size());
     const std::int16_t result = event.unbalanced ? 0 : 1;
     journal_.Add(std::move(event));
     return result;
@@ -273,7 +274,7 @@ std::int16_t Simulator::AlertMessage(std::int32_t a, std::int32_t b, std::int32_
 
 std::int16_t Simulator::AlertMessage_UTF16(void* hostWindow, std::int32_t flags, std::int32_t c,
                                            const char16_t* text, std::uint32_t /*version*/) {
-    const auto window = std::int64_t(reinterpret_cast<std::uintptr_t>(hostWindow));
+    const auto window = static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(hostWindow));
     Note(EventKind::Alert, "HX_AlertMessage_UTF16", {window, flags, c},
          platform::Utf16ToUtf8(WideFrom(text)));
     return 1;

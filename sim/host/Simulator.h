@@ -44,8 +44,10 @@ class Simulator {
     std::vector<std::int16_t> DocumentIds() const;
     std::int16_t CurrentDocumentId() const { return current_; }
     // The window value that belongs to a document id.
-    static std::uint32_t WindowOf(std::int16_t id) { return 0x1000u + std::uint32_t(id); }
-    int OpenEdits() const { return int(editStack_.size()); }
+    static std::uint32_t WindowOf(std::int16_t id) {
+        return 0x1000u + static_cast<std::uint32_t>(id);
+    }
+    int OpenEdits() const { return static_cast<int>(editStack_.size()); }
 
     Journal& GetJournal() { return journal_; }
     const Journal& GetJournal() const { return journal_; }

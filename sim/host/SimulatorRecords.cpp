@@ -28,7 +28,7 @@ void CopyOut(const Document& document, RecordTag tag, RecordKey key, void* buffe
 // Text records keep the units up to the first zero within the size given.
 std::u16string TextFromBuffer(const void* buffer, std::uint32_t units) {
     return TextFromRecordBytes(static_cast<const std::uint8_t*>(buffer),
-                               std::size_t(units) * sizeof(char16_t));
+                               static_cast<std::size_t>(units) * sizeof(char16_t));
 }
 
 void StoreIn(Document& document, RecordTag tag, RecordKey key, const void* buffer,
@@ -177,11 +177,11 @@ std::int16_t Simulator::CreateEData(RecordTag tag, RecordKey* key, void* buffer,
     }
     // The new record takes the first half after the highest in use.
     std::optional<RecordKey> last = document->LastKey(tag);
-    std::uint32_t first = last ? std::uint32_t(last->first) + 1 : 1;
+    std::uint32_t first = last ? static_cast<std::uint32_t>(last->first) + 1 : 1;
     if (first > 0xFFFF) {
         return Finish(call, 0, "full");
     }
-    RecordKey created = MakeKey(std::uint16_t(first), key->second);
+    RecordKey created = MakeKey(static_cast<std::uint16_t>(first), key->second);
     if (buffer != nullptr) {
         StoreIn(*document, tag, created, buffer, size);
     } else if (IsTextKind(tag)) {
