@@ -4,18 +4,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/Ascii.h"
+
 namespace tavrel {
 
 std::string ReadFixedText8(const void* record, std::size_t offset, std::size_t fieldSize) {
     if (record == nullptr) {
         return std::string();
     }
-    const char* field = static_cast<const char*>(record) + offset;
-    std::size_t n = 0;
-    while (n < fieldSize && field[n] != '\0') {
-        ++n;
-    }
-    return std::string(field, n);
+    return std::string(TerminatedView(static_cast<const char*>(record) + offset, fieldSize));
 }
 
 bool WriteFixedText8(void* record, std::size_t offset, std::size_t fieldSize,
@@ -31,14 +28,7 @@ bool WriteFixedText8(void* record, std::size_t offset, std::size_t fieldSize,
 }
 
 std::u16string ReadFixedText16(const char16_t* units, std::size_t capacity) {
-    if (units == nullptr) {
-        return std::u16string();
-    }
-    std::size_t n = 0;
-    while (n < capacity && units[n] != u'\0') {
-        ++n;
-    }
-    return std::u16string(units, n);
+    return std::u16string(TerminatedView(units, capacity));
 }
 
 }  // namespace tavrel

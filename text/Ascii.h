@@ -31,7 +31,7 @@ inline bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
 template <typename Char>
 std::basic_string_view<Char> TerminatedView(const Char* text, std::size_t most) {
     std::size_t n = 0;
-    while (text != nullptr && n < most && text[n] != Char(0)) {
+    while (text != nullptr && n < most && text[n] != Char{}) {
         ++n;
     }
     return std::basic_string_view<Char>(text, n);
