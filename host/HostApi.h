@@ -50,8 +50,7 @@ typedef std::uint16_t (*HX_FontNameToNum_t)(const char** name, std::uint32_t ver
 typedef std::int16_t (*HX_GetCurrentKorvidDocument_t)(std::uint32_t version);
 typedef std::int16_t (*HX_GetNextKorvidDocument_t)(std::int16_t previous, std::uint32_t version);
 typedef void (*HX_SetCurrentKorvidDocument_t)(std::int16_t document, std::uint32_t version);
-typedef void (*HX_GetDocumentPath_t)(std::int16_t document, char16_t* path,
-                                     std::uint32_t version);
+typedef void (*HX_GetDocumentPath_t)(std::int16_t document, char16_t* path, std::uint32_t version);
 typedef std::int16_t (*HX_GetWindowCount_t)(std::uint32_t version);
 typedef std::int16_t (*HX_GetWindowInfoList_t)(void* records, std::int16_t count,
                                                std::uint32_t version);

@@ -9,7 +9,6 @@
 namespace tavrel::platform {
 
 // Copies exactly the resource's bytes into out; false when there is none.
-bool LoadModuleResource(ModuleHandle module, const char* name, const char* type,
-                        std::string& out);
+bool LoadModuleResource(ModuleHandle module, const char* name, const char* type, std::string& out);
 
 }  // namespace tavrel::platform

@@ -6,8 +6,7 @@
 
 namespace tavrel::platform {
 
-bool LoadModuleResource(ModuleHandle module, const char* name, const char* type,
-                        std::string& out) {
+bool LoadModuleResource(ModuleHandle module, const char* name, const char* type, std::string& out) {
     if (name == nullptr || type == nullptr) {
         return false;
     }

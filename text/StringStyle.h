@@ -28,7 +28,7 @@ constexpr std::uint16_t SAME_SIZE_MARK = 0x200;
 constexpr std::uint16_t FONT_FLAG_DEFAULT = 0x0001;
 
 class StringStyle {
-public:
+  public:
     StringStyle() = default;
     StringStyle(const StringStyle&) = default;
     StringStyle& operator=(const StringStyle&) = default;
@@ -38,9 +38,9 @@ public:
     void reset() { *this = StringStyle(); }
 
     std::uint16_t fontId = kUnset16;  // host font number; 0xFFFF = none
-    std::string fontName;              // UTF-8; empty = none
-    std::uint16_t size = kUnset16;     // compared and written as signed
-    std::uint16_t effects = 0;         // 0xFFFF = do not write
+    std::string fontName;             // UTF-8; empty = none
+    std::uint16_t size = kUnset16;    // compared and written as signed
+    std::uint16_t effects = 0;        // 0xFFFF = do not write
     std::uint16_t effectsMask = 0;
     std::int32_t superscript = kUnset32;
     std::int32_t baseline = kUnset32;

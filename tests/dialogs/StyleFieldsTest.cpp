@@ -19,14 +19,10 @@ TEST(StyleFieldsTest, TheSizeFieldReadsOneBoundedNumber) {
         int expected;
     };
     const Row rows[] = {
-        {__LINE__, u"12pt", 12},
-        {__LINE__, u"1-2", 1},
-        {__LINE__, u"abc", 0},
-        {__LINE__, u"0", 0},
-        {__LINE__, u"-5", 0},
-        {__LINE__, u"32767", 32767},
-        {__LINE__, u"32768", 0},
-        {__LINE__, longRun, 7},
+        {__LINE__, u"12pt", 12},        {__LINE__, u"1-2", 1},
+        {__LINE__, u"abc", 0},          {__LINE__, u"0", 0},
+        {__LINE__, u"-5", 0},           {__LINE__, u"32767", 32767},
+        {__LINE__, u"32768", 0},        {__LINE__, longRun, 7},
         {__LINE__, u"0" + longRun, 0},   // 64 characters
         {__LINE__, u"\u0661\u0662", 0},  // other scripts' digits are not read
     };

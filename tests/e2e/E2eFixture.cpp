@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "host/HostCallbacks.h"
-#include "sim/codec/RecordKinds.h"
 #include "sim/cli/ReplaceCommand.h"
+#include "sim/codec/RecordKinds.h"
 #include "sim/codec/ScoreFile.h"
 #include "sim/host/Simulator.h"
 #include "text/UniversalString.h"

@@ -14,8 +14,8 @@
 #include "host/HostCallbacks.h"
 #include "platform/Module.h"
 #include "platform/ModuleSystem.h"
-#include "sim/codec/FileAccess.h"
 #include "sim/cli/ReplaceCommand.h"
+#include "sim/codec/FileAccess.h"
 
 namespace tavrel::e2e {
 namespace {

@@ -9,7 +9,9 @@
 namespace tavrel::platform {
 namespace {
 
-int Marker() { return 7; }
+int Marker() {
+    return 7;
+}
 
 TEST(ModuleTest, ResolverAnswersAndLookupsAreCounted) {
     SetSymbolResolverForTesting([](const char* name) -> void* {

@@ -23,8 +23,8 @@ TEST(StaffStyleNameTest, ReplacesCaseSensitivelyAndInsideWords) {
     };
     const Row rows[] = {
         {__LINE__, "Slash notation", "Slash", "Rhythm", 1, "Rhythm notation"},
-        {__LINE__, "Slash notation", "slash", "Rhythm", 0, "-"},  // case always matters
-        {__LINE__, "Slashes", "Slash", "Cut", 1, "Cutes"},        // never whole words
+        {__LINE__, "Slash notation", "slash", "Rhythm", 0, "-"},        // case always matters
+        {__LINE__, "Slashes", "Slash", "Cut", 1, "Cutes"},              // never whole words
         {__LINE__, "Caf\xE9 style", "\xC3\xA9", "e", 1, "Cafe style"},  // é from 1252
         {__LINE__, "Euro", "Euro", "\xE2\x82\xAC", 1, "\x80"},          // € is 0x80
         {__LINE__, "Omega", "Omega", "\xCE\xA9", 0, "-"},               // Ω: not in the code page

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "sim/codec/RecordKinds.h"
 #include "sim/cli/ReplaceChanges.h"
+#include "sim/codec/RecordKinds.h"
 
 namespace tavrel::sim {
 namespace {
