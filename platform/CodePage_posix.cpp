@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "text/Ascii.h"
+
 namespace tavrel::platform {
 namespace {
 
@@ -33,16 +35,6 @@ unsigned char EncodeAnsiUnit(char16_t u) {
         }
     }
     return 0;
-}
-
-std::string_view UpToZero(std::string_view s) {
-    const auto nul = s.find('\0');
-    return nul == std::string_view::npos ? s : s.substr(0, nul);
-}
-
-std::u16string_view UpToZero(std::u16string_view s) {
-    const auto nul = s.find(u'\0');
-    return nul == std::u16string_view::npos ? s : s.substr(0, nul);
 }
 
 // Decodes one UTF-8 sequence at s[i]; false for anything the strict
@@ -103,7 +95,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }  // namespace
 
 bool AnsiToUtf16(std::string_view ansi, std::u16string& out) {
-    ansi = UpToZero(ansi);
+    ansi = TerminatedView(ansi.data(), ansi.size());
     out.clear();
     out.reserve(ansi.size());
     for (char c : ansi) {
@@ -113,7 +105,7 @@ bool AnsiToUtf16(std::string_view ansi, std::u16string& out) {
 }
 
 bool Utf8ToUtf16(std::string_view utf8, std::u16string& out) {
-    utf8 = UpToZero(utf8);
+    utf8 = TerminatedView(utf8.data(), utf8.size());
     std::u16string result;
     result.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -135,7 +127,7 @@ bool Utf8ToUtf16(std::string_view utf8, std::u16string& out) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
-    text = UpToZero(text);
+    text = TerminatedView(text.data(), text.size());
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -153,7 +145,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 std::string Utf16ToAnsi(std::u16string_view text, bool* lossless) {
-    text = UpToZero(text);
+    text = TerminatedView(text.data(), text.size());
     std::string out;
     out.reserve(text.size());
     bool exact = true;

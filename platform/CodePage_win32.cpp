@@ -6,21 +6,13 @@
 
 #include <climits>
 
+#include "text/Ascii.h"
+
 namespace tavrel::platform {
 namespace {
 
-std::string_view UpToZero(std::string_view s) {
-    const auto nul = s.find('\0');
-    return nul == std::string_view::npos ? s : s.substr(0, nul);
-}
-
-std::u16string_view UpToZero(std::u16string_view s) {
-    const auto nul = s.find(u'\0');
-    return nul == std::u16string_view::npos ? s : s.substr(0, nul);
-}
-
 bool Decode(UINT codePage, std::string_view in, std::u16string& out) {
-    in = UpToZero(in);
+    in = TerminatedView(in.data(), in.size());
     out.clear();
     if (in.empty()) {
         return true;
@@ -43,7 +35,7 @@ bool Decode(UINT codePage, std::string_view in, std::u16string& out) {
 }
 
 std::string Encode(UINT codePage, std::u16string_view in, bool* lossless) {
-    in = UpToZero(in);
+    in = TerminatedView(in.data(), in.size());
     if (lossless) {
         *lossless = true;
     }
