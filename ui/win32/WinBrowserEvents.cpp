@@ -33,14 +33,6 @@ void SetDropTarget(HWND tree, HTREEITEM item) {
     dropTarget = item;
 }
 
-KeyModifiers Modifiers() {
-    KeyModifiers m;
-    m.alt = GetKeyState(VK_MENU) < 0;
-    m.shift = GetKeyState(VK_SHIFT) < 0;
-    m.ctrl = GetKeyState(VK_CONTROL) < 0;
-    return m;
-}
-
 // A browser event: class cntl, kind 1, the notice, and the tree's record.
 void FillBrowserEvent(Uwindow& dialog, Uevent& event, HWND tree, DataBrowserNotice* notice) {
     event.eventClass = kEventCntl;
@@ -169,7 +161,7 @@ void EndDragVisuals(HWND tree) {
 void TreeKey(Uwindow& dialog, Uevent& event, const NMHDR& header) {
     const auto& key = reinterpret_cast<const NMTVKEYDOWN&>(header);
     FillBrowserEvent(dialog, event, header.hwndFrom, nullptr);
-    event.command = TreeKeyCommand(key.wVKey, Modifiers());
+    event.command = TreeKeyCommand(key.wVKey, CurrentModifiers());
     if (event.command != 0) {
         event.eventClass = kEventCmds;
         event.kind = kKindCommand;
@@ -199,8 +191,9 @@ bool EditingKey(Uwindow& dialog, Uevent& event, const NMHDR& header) {
         return false;
     }
     const Ucontrol* notifier = dialog.controlByWindow(Handle(header.hwndFrom));
-    const RichEditKey rule = RichEditKeyRule(static_cast<std::uint32_t>(filter.wParam), Modifiers(),
-                                             notifier != nullptr && notifier->kind == kKindDatb);
+    const RichEditKey rule =
+        RichEditKeyRule(static_cast<std::uint32_t>(filter.wParam), CurrentModifiers(),
+                        notifier != nullptr && notifier->kind == kKindDatb);
     static const UINT kMessages[] = {0, EM_SETSEL, WM_COPY, WM_PASTE, WM_CUT};
     if (rule.action != EditAction::None) {
         const UINT message = kMessages[static_cast<int>(rule.action)];

@@ -38,14 +38,6 @@ LRESULT CALLBACK CreationHookProcedure(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-KeyModifiers CurrentModifiers() {
-    KeyModifiers m;
-    m.alt = GetKeyState(VK_MENU) < 0;
-    m.shift = GetKeyState(VK_SHIFT) < 0;
-    m.ctrl = GetKeyState(VK_CONTROL) < 0;
-    return m;
-}
-
 void Perform(FilterAction action, const MSG& message, HWND dialog, Uwindow* object) {
     switch (action) {
         case FilterAction::NextTab:
@@ -144,6 +136,14 @@ void Install(HHOOK& hook, int type, HOOKPROC procedure, bool install) {
 }
 
 }  // namespace
+
+KeyModifiers CurrentModifiers() {
+    KeyModifiers m;
+    m.alt = GetKeyState(VK_MENU) < 0;
+    m.shift = GetKeyState(VK_SHIFT) < 0;
+    m.ctrl = GetKeyState(VK_CONTROL) < 0;
+    return m;
+}
 
 std::string ClassNameOf(HWND hwnd, std::size_t maxChars) {
     std::string name(maxChars + 1, '\0');

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/Handles.h"
+#include "ui/KeyRules.h"
 #include "ui/Uevent.h"
 #include "ui/Uwindow.h"
 
@@ -27,6 +28,8 @@ inline WindowHandle Handle(HWND hwnd) {
 // The class name, read into a buffer of maxChars + 1 and so cut to maxChars.
 std::string ClassNameOf(HWND hwnd, std::size_t maxChars);
 UMessage ToUMessage(const MSG& message);
+// Alt, Shift and Ctrl as the keyboard state holds them now.
+KeyModifiers CurrentModifiers();
 
 // The one dialog procedure of every toolkit dialog, and the timer's.
 INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
